@@ -1,0 +1,223 @@
+// The expression evaluator: a recursive-descent parser that computes while it parses, one function
+// per grammar level, no token list, no tree, no allocation. Exports expr_eval and expr_call1.
+// Failures are values: an error sets `failed` and parsing goes on with a defined value.
+#include "engine/expr.h"
+
+#include <math.h>
+#include <string.h>
+
+#include "engine/number_read.h"
+
+// The state of one evaluation; lives on the caller's stack.
+struct ExprContext {
+    const ToolDef* tool;
+    const double*  input_values;   // input i at position i
+    const double*  output_values;  // output j at position j
+    const char*    cursor;         // next unread character; only moves forward
+    int            failed;         // 0 at the start, 1 after any error; never cleared
+};
+
+static bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+static bool is_digit(char c) { return c >= '0' && c <= '9'; }
+static bool is_name_start(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+static bool is_name_char(char c) { return is_name_start(c) || is_digit(c); }
+
+static void skip_space(ExprContext* ctx) {
+    while (is_space(*ctx->cursor)) ctx->cursor++;
+}
+
+// Consumes `op` when the text continues with it (after whitespace).
+static bool accept(ExprContext* ctx, const char* op) {
+    skip_space(ctx);
+    size_t n = strlen(op);
+    if (strncmp(ctx->cursor, op, n) != 0) return false;
+    ctx->cursor += n;
+    return true;
+}
+
+static double truth(bool b) { return b ? 1.0 : 0.0; }
+
+static double expr_parse_ternary(ExprContext* ctx);
+
+double expr_call1(const char* name, double x, int* failed) {
+    if (strcmp(name, "sqrt") == 0) {
+        if (x < 0) { *failed = 1; return 0.0; }
+        return sqrt(x);
+    }
+    if (strcmp(name, "abs") == 0) return fabs(x);
+    if (strcmp(name, "log") == 0) {
+        if (x <= 0) { *failed = 1; return 0.0; }
+        return log(x);
+    }
+    if (strcmp(name, "log10") == 0) {
+        if (x <= 0) { *failed = 1; return 0.0; }
+        return log10(x);
+    }
+    if (strcmp(name, "exp") == 0) return exp(x);
+    if (strcmp(name, "floor") == 0) return floor(x);
+    if (strcmp(name, "ceil") == 0) return ceil(x);
+    if (strcmp(name, "round") == 0) return floor(x + 0.5);
+    if (strcmp(name, "cbrt") == 0) {
+        const double third = 1.0 / 3.0;
+        return x < 0 ? -pow(-x, third) : pow(x, third);
+    }
+    if (strcmp(name, "sign") == 0) return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
+    *failed = 1;
+    return 0.0;
+}
+
+// The two-argument functions; same contract as expr_call1.
+static double expr_call2(const char* name, double a, double b, int* failed) {
+    if (strcmp(name, "min") == 0) return a < b ? a : b;
+    if (strcmp(name, "max") == 0) return a > b ? a : b;
+    if (strcmp(name, "pow") == 0) return pow(a, b);
+    if (strcmp(name, "mod") == 0) {
+        if (b == 0) { *failed = 1; return 0.0; }
+        return fmod(a, b);
+    }
+    *failed = 1;
+    return 0.0;
+}
+
+// A variable: the first input with this key, else the first output, else a failure.
+static double lookup(ExprContext* ctx, const char* name) {
+    const ToolDef* tool = ctx->tool;
+    for (int i = 0; i < tool->input_count; i++)
+        if (tool->inputs[i].key && strcmp(tool->inputs[i].key, name) == 0) return ctx->input_values[i];
+    for (int j = 0; j < tool->output_count; j++)
+        if (tool->outputs[j].key && strcmp(tool->outputs[j].key, name) == 0) return ctx->output_values[j];
+    ctx->failed = 1;
+    return 0.0;
+}
+
+// name := letter {letter | digit}, at most 63 read; then a call '(' ternary [',' ternary] ')' or a variable
+static double expr_parse_name(ExprContext* ctx) {
+    char name[MAX_KEY_CHARS + 1];
+    int len = 0;
+    while (len < MAX_KEY_CHARS && is_name_char(*ctx->cursor)) name[len++] = *ctx->cursor++;
+    name[len] = 0;
+    skip_space(ctx);
+    if (*ctx->cursor != '(') return lookup(ctx, name);
+
+    ctx->cursor++;
+    double a = expr_parse_ternary(ctx);
+    bool two = accept(ctx, ",");
+    double b = two ? expr_parse_ternary(ctx) : 0.0;
+    if (!accept(ctx, ")")) ctx->failed = 1;
+    return two ? expr_call2(name, a, b, &ctx->failed) : expr_call1(name, a, &ctx->failed);
+}
+
+// unary := '-' unary | '+' unary | '!' unary | '(' ternary ')' | number | name
+static double expr_parse_unary(ExprContext* ctx) {
+    skip_space(ctx);
+    char c = *ctx->cursor;
+    if (c == '(') {
+        ctx->cursor++;
+        double v = expr_parse_ternary(ctx);
+        if (!accept(ctx, ")")) ctx->failed = 1;
+        return v;
+    }
+    if (c == '-') { ctx->cursor++; return -expr_parse_unary(ctx); }
+    if (c == '+') { ctx->cursor++; return expr_parse_unary(ctx); }
+    if (c == '!') { ctx->cursor++; return truth(expr_parse_unary(ctx) == 0); }
+    if (is_digit(c) || c == '.') {
+        const char* end = ctx->cursor;
+        double v = number_read(ctx->cursor, &end);
+        if (end == ctx->cursor) { ctx->failed = 1; return 0.0; }
+        ctx->cursor = end;
+        return v;
+    }
+    if (is_name_start(c)) return expr_parse_name(ctx);
+    ctx->failed = 1;
+    return 0.0;
+}
+
+// power := unary ['^' power]   (right-associative; prefix operators bind tighter)
+static double expr_parse_power(ExprContext* ctx) {
+    double base = expr_parse_unary(ctx);
+    if (!accept(ctx, "^")) return base;
+    double exponent = expr_parse_power(ctx);
+    return pow(base, exponent);
+}
+
+// product := power {('*' | '/' | '%') power}   ("**" ends the product; a zero divisor makes it 0.0)
+static double expr_parse_product(ExprContext* ctx) {
+    double v = expr_parse_power(ctx);
+    for (;;) {
+        skip_space(ctx);
+        char op = *ctx->cursor;
+        if (op == '*' && ctx->cursor[1] == '*') return v;
+        if (op != '*' && op != '/' && op != '%') return v;
+        ctx->cursor++;
+        double rhs = expr_parse_power(ctx);
+        if (op == '*') { v *= rhs; continue; }
+        if (rhs == 0) { ctx->failed = 1; return 0.0; }
+        v = op == '/' ? v / rhs : fmod(v, rhs);
+    }
+}
+
+// sum := product {('+' | '-') product}
+static double expr_parse_sum(ExprContext* ctx) {
+    double v = expr_parse_product(ctx);
+    for (;;) {
+        if (accept(ctx, "+")) v += expr_parse_product(ctx);
+        else if (accept(ctx, "-")) v -= expr_parse_product(ctx);
+        else return v;
+    }
+}
+
+// compare := sum [('<=' | '>=' | '==' | '!=' | '<' | '>') sum]   (no chaining)
+static double expr_parse_compare(ExprContext* ctx) {
+    double a = expr_parse_sum(ctx);
+    if (accept(ctx, "<=")) return truth(a <= expr_parse_sum(ctx));
+    if (accept(ctx, ">=")) return truth(a >= expr_parse_sum(ctx));
+    if (accept(ctx, "==")) return truth(a == expr_parse_sum(ctx));
+    if (accept(ctx, "!=")) return truth(a != expr_parse_sum(ctx));
+    if (accept(ctx, "<")) return truth(a < expr_parse_sum(ctx));
+    if (accept(ctx, ">")) return truth(a > expr_parse_sum(ctx));
+    return a;
+}
+
+// and := compare {'&&' compare}   (both sides always evaluated)
+static double expr_parse_and(ExprContext* ctx) {
+    double v = expr_parse_compare(ctx);
+    while (accept(ctx, "&&")) {
+        double rhs = expr_parse_compare(ctx);
+        v = truth(v != 0 && rhs != 0);
+    }
+    return v;
+}
+
+// or := and {'||' and}   (both sides always evaluated)
+static double expr_parse_or(ExprContext* ctx) {
+    double v = expr_parse_and(ctx);
+    while (accept(ctx, "||")) {
+        double rhs = expr_parse_and(ctx);
+        v = truth(v != 0 || rhs != 0);
+    }
+    return v;
+}
+
+// ternary := or ['?' ternary ':' ternary]   (right-associative; both parts always evaluated)
+static double expr_parse_ternary(ExprContext* ctx) {
+    double cond = expr_parse_or(ctx);
+    if (!accept(ctx, "?")) return cond;
+    double then_value = expr_parse_ternary(ctx);
+    if (!accept(ctx, ":")) ctx->failed = 1;
+    double else_value = expr_parse_ternary(ctx);
+    return cond != 0 ? then_value : else_value;
+}
+
+double expr_eval(const ToolDef* tool, const char* text, const double* input_values,
+                 const double* output_values, int* failed_out) {
+    if (!text || !text[0]) {
+        *failed_out = 1;
+        return 0.0;
+    }
+    ExprContext ctx = { tool, input_values, output_values, text, 0 };
+    double v = expr_parse_ternary(&ctx);
+    skip_space(&ctx);
+    bool failed = ctx.failed || *ctx.cursor != 0 || !isfinite(v);
+    *failed_out = failed ? 1 : 0;
+    return v;
+}

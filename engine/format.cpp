@@ -1,0 +1,73 @@
+// Output values by format code and civil dates. Exports format_value, days_from_civil,
+// civil_from_days, civil_date_print. Numbers print in the "C" conventions of the C library's printf
+// ("." decimal point, no grouping, exact value rounded to nearest, ties to even), which in the Windows
+// build is mingw's own printf and never the system msvcrt.dll.
+#include "engine/format.h"
+
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "engine/wtext.h"
+
+static_assert(sizeof(long long) == 8, "day numbers print with %lld");
+
+// Date values beyond this magnitude print "--": it keeps day_number + 719468 inside int64_t.
+static const double DATE_LIMIT = 9.2e18;
+
+static void print_dashes(wchar_t* text, int cap) { text_copy(text, cap, L"--"); }
+
+void format_value(const char* format, double value, wchar_t* text, int cap) {
+    if (cap <= 0) return;
+    if (!isfinite(value)) { print_dashes(text, cap); return; }
+    const char* code = format ? format : "f2";
+    if (strcmp(code, "date") == 0) {
+        if (!(fabs(value) < DATE_LIMIT)) { print_dashes(text, cap); return; }
+        civil_date_print((int64_t)value, text, cap);
+        return;
+    }
+
+    const char* pattern = "%.2f";
+    if (strcmp(code, "f0") == 0 || strcmp(code, "int") == 0) pattern = "%.0f";
+    else if (strcmp(code, "f1") == 0) pattern = "%.1f";
+    else if (strcmp(code, "f3") == 0) pattern = "%.3f";
+    else if (strcmp(code, "pct") == 0) pattern = "%.1f%%";
+
+    char narrow[80];
+    int n = snprintf(narrow, sizeof narrow, pattern, value);
+    if (n < 0 || n >= (int)sizeof narrow) { print_dashes(text, cap); return; }
+    // Every character is ASCII, so widening is a plain copy.
+    int i = 0;
+    for (; i < n && i < cap - 1; i++) text[i] = (wchar_t)(unsigned char)narrow[i];
+    text[i] = 0;
+}
+
+int64_t days_from_civil(int32_t year, int32_t month, int32_t day) {
+    int64_t y = (int64_t)year - (month <= 2);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;                                        // [0, 399]
+    const int64_t mp = month > 2 ? month - 3 : month + 9;                     // [0, 11], March is 0
+    const int64_t doy = (153 * mp + 2) / 5 + day - 1;                         // [0, 365]
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                // [0, 146096]
+    return era * 146097 + doe - 719468;  // 719468: days from 0000-03-01 to 1970-01-01
+}
+
+CivilDate civil_from_days(int64_t day_number) {
+    const int64_t z = day_number + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;                                     // [0, 146096]
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);              // [0, 365]
+    const int64_t mp = (5 * doy + 2) / 153;                                   // [0, 11]
+    CivilDate date;
+    date.day = doy - (153 * mp + 2) / 5 + 1;                                  // [1, 31]
+    date.month = mp < 10 ? mp + 3 : mp - 9;                                   // [1, 12]
+    date.year = yoe + era * 400 + (date.month <= 2);
+    return date;
+}
+
+int civil_date_print(int64_t day_number, wchar_t* text, int cap) {
+    CivilDate date = civil_from_days(day_number);
+    return wformat(text, cap, L"%04lld-%02lld-%02lld", (long long)date.year, (long long)date.month,
+                   (long long)date.day);
+}

@@ -1,0 +1,27 @@
+// Printing output values by format code, and proleptic Gregorian civil dates as day numbers.
+// Exports format_value, days_from_civil, civil_from_days, civil_date_print.
+#pragma once
+#include <stdint.h>
+
+// Prints value with its format code ("f0" "f1" "f2" "f3" "int" "pct" "date"; null or any other code
+// prints like "f2") into text (cap >= 80 wide characters; callers pass 128). NaN and infinity print as
+// "--"; so does a finite value whose printed form would not fit 79 characters, and a "date" value
+// outside the day numbers that civil_from_days handles. text is always terminated.
+void format_value(const char* format, double value, wchar_t* text, int cap);
+
+struct CivilDate {
+    int64_t year;   // proleptic Gregorian; year 0 exists and is a leap year
+    int64_t month;  // 1 to 12
+    int64_t day;    // 1 to 31
+};
+
+// Day number (days since 1970-01-01) of a valid civil date. Preconditions: month 1 to 12, day valid
+// for the month; other values are outside the contract.
+int64_t days_from_civil(int32_t year, int32_t month, int32_t day);
+
+// Civil date of a day number. Precondition: -2^63 + 146097 <= day_number <= 2^63 - 1 - 719468.
+CivilDate civil_from_days(int64_t day_number);
+
+// Prints the date of a day number as "%04lld-%02lld-%02lld" (year -1 as -001, year 10000 in full).
+// Returns what wformat returns.
+int civil_date_print(int64_t day_number, wchar_t* text, int cap);

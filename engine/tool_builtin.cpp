@@ -1,0 +1,38 @@
+// The built-in tool 115: urine-to-blood osmolality ratio. Exports tool_get.
+// Another definition file can replace this one at build time (CMake option TOOL_DEFINITION).
+#include "engine/tool_check.h"
+
+// Ratio of urine to plasma osmolality. About 1 means isosthenuria; above 3 the kidney concentrates
+// well; the cut-off 1.5 marks a reduced concentrating ability (diabetes insipidus, tubular damage).
+static constexpr ToolInput inputs[] = {
+    // key     label        unit       default (mOsm/L)
+    { "uosm", L"尿渗透压", L"mOsm/L", 600.0 },
+    { "sosm", L"血渗透压", L"mOsm/L", 290.0 },
+};
+
+static constexpr ToolOutput outputs[] = {
+    // key      label         unit  formula      format
+    { "ratio", L"尿/血比值", L"",  "uosm/sosm", "f2" },
+};
+
+static constexpr ToolRule rules[] = {
+    // condition    level  text
+    { "ratio<1.5",  2,     L"浓缩功能下降，评估肾小管与容量状态" },
+    { "",           0,     L"浓缩功能大致正常" },
+};
+
+static constexpr ToolDef tool = {
+    115,
+    L"尿/血渗透压比",
+    L"评估肾小管浓缩功能",
+    L"肾内科",
+    L"尿/血渗透压比>3 提示浓缩功能良好；≈1 见于等渗尿",
+    L"尿崩症、肾小管损伤时比值下降；需结合尿钠与容量状态。",
+    dimof(inputs),  inputs,
+    dimof(outputs), outputs,
+    dimof(rules),   rules,
+    0,
+};
+static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+
+const ToolDef* tool_get() { return &tool; }

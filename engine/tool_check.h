@@ -1,0 +1,278 @@
+// Build-time check of a tool definition against the invariants the engine relies on.
+// Exports tool_check (consteval). A definition that breaks an invariant stops the build inside a call
+// to one of the tool_error functions below: the compiler's "in 'constexpr' expansion of" notes name the
+// fault, and its error line gives the 1-based number of the field at fault.
+#pragma once
+#include "engine/tool_def.h"
+
+namespace tool_error {
+// Each of these stops constant evaluation. The compiler names the function, which says what is wrong,
+// and reports "array subscript value 'N' is outside the bounds of array 'field'", where N is the
+// 1-based number of the input, output or rule at fault (or the offending count).
+consteval bool stop_at(int number) { const bool field[1] = {}; return field[number]; }
+consteval bool name_category_or_reference_is_null() { return stop_at(1); }
+consteval bool input_count_is_not_0_to_16(int count) { return stop_at(count); }
+consteval bool output_count_is_not_0_to_16(int count) { return stop_at(count); }
+consteval bool rule_count_is_negative(int count) { return stop_at(count); }
+consteval bool a_list_is_null_but_its_count_is_not_0() { return stop_at(1); }
+consteval bool input_key_is_not_an_identifier_of_at_most_63_chars(int input) { return stop_at(input + 1); }
+consteval bool input_label_is_null(int input) { return stop_at(input + 1); }
+consteval bool input_label_holds_a_comma_cr_or_lf(int input) { return stop_at(input + 1); }
+consteval bool output_key_is_not_an_identifier_of_at_most_63_chars(int output) { return stop_at(output + 1); }
+consteval bool output_label_is_null(int output) { return stop_at(output + 1); }
+consteval bool output_label_holds_a_comma_cr_or_lf(int output) { return stop_at(output + 1); }
+consteval bool output_formula_is_null_or_empty(int output) { return stop_at(output + 1); }
+consteval bool output_formula_does_not_parse(int output) { return stop_at(output + 1); }
+consteval bool output_formula_names_no_input_or_earlier_output(int output) { return stop_at(output + 1); }
+consteval bool output_formula_calls_an_unknown_function(int output) { return stop_at(output + 1); }
+consteval bool rule_condition_is_null(int rule) { return stop_at(rule + 1); }
+consteval bool rule_condition_does_not_parse(int rule) { return stop_at(rule + 1); }
+consteval bool rule_condition_names_no_input_or_output(int rule) { return stop_at(rule + 1); }
+consteval bool rule_condition_calls_an_unknown_function(int rule) { return stop_at(rule + 1); }
+consteval bool rule_text_is_null(int rule) { return stop_at(rule + 1); }
+}  // namespace tool_error
+
+namespace tool_check_detail {
+
+enum CheckError { CHECK_OK, CHECK_SYNTAX, CHECK_NAME, CHECK_FUNCTION };
+
+// The state of one syntax check: the grammar of the evaluator, without values.
+struct ExprCheck {
+    const ToolDef* tool;
+    const char*    text;
+    int            pos;              // next unread character
+    int            visible_outputs;  // outputs a name may refer to (those before the formula)
+    CheckError     error;            // first error found
+    int            error_pos;        // its column, 0-based
+};
+
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_hex(char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+constexpr bool is_name_start(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+constexpr bool is_name_char(char c) { return is_name_start(c) || is_digit(c); }
+constexpr bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+constexpr char peek(const ExprCheck& c, int ahead = 0) { return c.text[c.pos + ahead]; }
+constexpr void skip_space(ExprCheck& c) { while (is_space(peek(c))) c.pos++; }
+constexpr void fail(ExprCheck& c, CheckError e) {
+    if (c.error == CHECK_OK) { c.error = e; c.error_pos = c.pos; }
+}
+constexpr bool accept(ExprCheck& c, const char* op) {
+    int n = 0;
+    while (op[n]) { if (peek(c, n) != op[n]) return false; n++; }
+    c.pos += n;
+    return true;
+}
+
+constexpr bool same(const char* a, const char* b, int n) {
+    for (int i = 0; i < n; i++) if (a[i] != b[i]) return false;
+    return b[n] == 0;
+}
+
+constexpr bool is_identifier(const char* key) {
+    if (!key || !is_name_start(key[0])) return false;
+    int n = 0;
+    while (key[n]) { if (!is_name_char(key[n])) return false; n++; }
+    return n <= MAX_KEY_CHARS;
+}
+
+constexpr bool is_column_safe(const wchar_t* label) {
+    for (int i = 0; label[i]; i++)
+        if (label[i] == L',' || label[i] == L'\r' || label[i] == L'\n') return false;
+    return true;
+}
+
+// Length of the number at the cursor as strtod reads it (decimal or hexadecimal); 0 for a lone point.
+constexpr int number_extent(const char* s) {
+    int n = 0;
+    if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        int m = 2, digits = 0;
+        while (is_hex(s[m])) { m++; digits++; }
+        if (s[m] == '.') { m++; while (is_hex(s[m])) { m++; digits++; } }
+        if (digits > 0) {
+            if (s[m] == 'p' || s[m] == 'P') {
+                int e = m + 1;
+                if (s[e] == '+' || s[e] == '-') e++;
+                if (is_digit(s[e])) { while (is_digit(s[e])) e++; m = e; }
+            }
+            return m;
+        }
+    }
+    int digits = 0;
+    while (is_digit(s[n])) { n++; digits++; }
+    if (s[n] == '.') { n++; while (is_digit(s[n])) { n++; digits++; } }
+    if (digits == 0) return 0;
+    if (s[n] == 'e' || s[n] == 'E') {
+        int e = n + 1;
+        if (s[e] == '+' || s[e] == '-') e++;
+        if (is_digit(s[e])) { while (is_digit(s[e])) e++; n = e; }
+    }
+    return n;
+}
+
+constexpr int function_arity(const char* name, int len) {
+    const char* one[] = { "sqrt", "abs", "log", "log10", "exp", "floor", "ceil", "round", "cbrt", "sign" };
+    const char* two[] = { "min", "max", "pow", "mod" };
+    for (const char* f : one) if (same(name, f, len)) return 1;
+    for (const char* f : two) if (same(name, f, len)) return 2;
+    return 0;
+}
+
+constexpr bool names_value(const ExprCheck& c, const char* name, int len) {
+    for (int i = 0; i < c.tool->input_count; i++)
+        if (c.tool->inputs[i].key && same(name, c.tool->inputs[i].key, len)) return true;
+    for (int i = 0; i < c.visible_outputs; i++)
+        if (c.tool->outputs[i].key && same(name, c.tool->outputs[i].key, len)) return true;
+    return false;
+}
+
+constexpr void check_ternary(ExprCheck& c);
+
+// unary := ('-' | '+' | '!') unary | '(' ternary ')' | number | name | name '(' ternary [',' ternary] ')'
+constexpr void check_unary(ExprCheck& c) {
+    skip_space(c);
+    char ch = peek(c);
+    if (ch == '-' || ch == '+' || ch == '!') { c.pos++; check_unary(c); return; }
+    if (ch == '(') {
+        c.pos++;
+        check_ternary(c);
+        skip_space(c);
+        if (!accept(c, ")")) fail(c, CHECK_SYNTAX);
+        return;
+    }
+    if (is_digit(ch) || ch == '.') {
+        int n = number_extent(c.text + c.pos);
+        if (n == 0) fail(c, CHECK_SYNTAX);
+        c.pos += n;
+        return;
+    }
+    if (!is_name_start(ch)) { fail(c, CHECK_SYNTAX); return; }
+    int start = c.pos, len = 0;
+    while (is_name_char(peek(c)) && len < MAX_KEY_CHARS) { c.pos++; len++; }
+    const char* name = c.text + start;
+    skip_space(c);
+    if (peek(c) == '(') {
+        c.pos++;
+        check_ternary(c);
+        int args = 1;
+        skip_space(c);
+        if (accept(c, ",")) { check_ternary(c); args = 2; skip_space(c); }
+        if (!accept(c, ")")) fail(c, CHECK_SYNTAX);
+        if (function_arity(name, len) != args) {
+            if (c.error == CHECK_OK) { c.error = CHECK_FUNCTION; c.error_pos = start; }
+        }
+        return;
+    }
+    if (!names_value(c, name, len) && c.error == CHECK_OK) { c.error = CHECK_NAME; c.error_pos = start; }
+}
+
+// power := unary ['^' power]
+constexpr void check_power(ExprCheck& c) {
+    check_unary(c);
+    skip_space(c);
+    if (accept(c, "^")) check_power(c);
+}
+
+// product := power {('*' | '/' | '%') power}, where "**" is no operator
+constexpr void check_product(ExprCheck& c) {
+    check_power(c);
+    for (;;) {
+        skip_space(c);
+        if (peek(c) == '*' && peek(c, 1) == '*') return;
+        if (!accept(c, "*") && !accept(c, "/") && !accept(c, "%")) return;
+        check_power(c);
+    }
+}
+
+// sum := product {('+' | '-') product}
+constexpr void check_sum(ExprCheck& c) {
+    check_product(c);
+    for (;;) {
+        skip_space(c);
+        if (!accept(c, "+") && !accept(c, "-")) return;
+        check_product(c);
+    }
+}
+
+// compare := sum [('<=' | '>=' | '==' | '!=' | '<' | '>') sum]
+constexpr void check_compare(ExprCheck& c) {
+    check_sum(c);
+    skip_space(c);
+    if (accept(c, "<=") || accept(c, ">=") || accept(c, "==") || accept(c, "!=") ||
+        accept(c, "<") || accept(c, ">"))
+        check_sum(c);
+}
+
+// and := compare {'&&' compare}
+constexpr void check_and(ExprCheck& c) {
+    check_compare(c);
+    for (;;) { skip_space(c); if (!accept(c, "&&")) return; check_compare(c); }
+}
+
+// or := and {'||' and}
+constexpr void check_or(ExprCheck& c) {
+    check_and(c);
+    for (;;) { skip_space(c); if (!accept(c, "||")) return; check_and(c); }
+}
+
+// ternary := or ['?' ternary ':' ternary]
+constexpr void check_ternary(ExprCheck& c) {
+    check_or(c);
+    skip_space(c);
+    if (!accept(c, "?")) return;
+    check_ternary(c);
+    skip_space(c);
+    if (!accept(c, ":")) fail(c, CHECK_SYNTAX);
+    check_ternary(c);
+}
+
+// Checks one whole expression; visible_outputs is how many outputs it may name.
+constexpr ExprCheck check_expression(const ToolDef& tool, const char* text, int visible_outputs) {
+    ExprCheck c = { &tool, text, 0, visible_outputs, CHECK_OK, 0 };
+    check_ternary(c);
+    skip_space(c);
+    if (peek(c) != 0) fail(c, CHECK_SYNTAX);
+    return c;
+}
+
+}  // namespace tool_check_detail
+
+// True when the definition keeps every invariant; otherwise constant evaluation stops in tool_error.
+consteval bool tool_check(const ToolDef& tool) {
+    using namespace tool_check_detail;
+    if (!tool.name || !tool.category || !tool.reference) tool_error::name_category_or_reference_is_null();
+    if (tool.input_count < 0 || tool.input_count > MAX_VALUES) tool_error::input_count_is_not_0_to_16(tool.input_count);
+    if (tool.output_count < 0 || tool.output_count > MAX_VALUES) tool_error::output_count_is_not_0_to_16(tool.output_count);
+    if (tool.rule_count < 0) tool_error::rule_count_is_negative(tool.rule_count);
+    if ((!tool.inputs && tool.input_count) || (!tool.outputs && tool.output_count) || (!tool.rules && tool.rule_count))
+        tool_error::a_list_is_null_but_its_count_is_not_0();
+
+    for (int i = 0; i < tool.input_count; i++) {
+        const ToolInput& in = tool.inputs[i];
+        if (!is_identifier(in.key)) tool_error::input_key_is_not_an_identifier_of_at_most_63_chars(i);
+        if (!in.label) tool_error::input_label_is_null(i);
+        if (!is_column_safe(in.label)) tool_error::input_label_holds_a_comma_cr_or_lf(i);
+    }
+    for (int i = 0; i < tool.output_count; i++) {
+        const ToolOutput& out = tool.outputs[i];
+        if (!is_identifier(out.key)) tool_error::output_key_is_not_an_identifier_of_at_most_63_chars(i);
+        if (!out.label) tool_error::output_label_is_null(i);
+        if (!is_column_safe(out.label)) tool_error::output_label_holds_a_comma_cr_or_lf(i);
+        if (!out.formula || !out.formula[0]) tool_error::output_formula_is_null_or_empty(i);
+        ExprCheck c = check_expression(tool, out.formula, i);
+        if (c.error == CHECK_SYNTAX) tool_error::output_formula_does_not_parse(i);
+        if (c.error == CHECK_NAME) tool_error::output_formula_names_no_input_or_earlier_output(i);
+        if (c.error == CHECK_FUNCTION) tool_error::output_formula_calls_an_unknown_function(i);
+    }
+    for (int i = 0; i < tool.rule_count; i++) {
+        const ToolRule& rule = tool.rules[i];
+        if (!rule.condition) tool_error::rule_condition_is_null(i);
+        if (!rule.text) tool_error::rule_text_is_null(i);
+        if (!rule.condition[0]) continue;
+        ExprCheck c = check_expression(tool, rule.condition, tool.output_count);
+        if (c.error == CHECK_SYNTAX) tool_error::rule_condition_does_not_parse(i);
+        if (c.error == CHECK_NAME) tool_error::rule_condition_names_no_input_or_output(i);
+        if (c.error == CHECK_FUNCTION) tool_error::rule_condition_calls_an_unknown_function(i);
+    }
+    return true;
+}

@@ -1,0 +1,46 @@
+// Bounded wide-text writing. Exports wformat, text_copy, text_append, text_length.
+#include "engine/wtext.h"
+
+#include <stdarg.h>
+#include <wchar.h>
+
+int wformat(wchar_t* text, int cap, const wchar_t* format, ...) {
+    if (cap <= 0) return -1;
+    va_list args;
+    va_start(args, format);
+    // glibc returns -1 when the output is cut and leaves the buffer unterminated; mingw returns the
+    // length the whole output would have had. Both fill the first cap - 1 characters.
+    int n = vswprintf(text, (size_t)cap, format, args);
+    va_end(args);
+    if (n < 0 || n >= cap) {
+        text[cap - 1] = 0;
+        return -1;
+    }
+    return n;
+}
+
+int text_length(const wchar_t* text) {
+    int n = 0;
+    if (text)
+        while (text[n]) n++;
+    return n;
+}
+
+int text_copy(wchar_t* text, int cap, const wchar_t* src) {
+    if (cap <= 0) return 0;
+    text[0] = 0;
+    return text_append(text, cap, src);
+}
+
+int text_append(wchar_t* text, int cap, const wchar_t* src) {
+    if (cap <= 0) return 0;
+    int len = text_length(text);
+    int n = 0;
+    if (src)
+        while (len + n < cap - 1 && src[n]) {
+            text[len + n] = src[n];
+            n++;
+        }
+    text[len + n] = 0;
+    return n;
+}

@@ -1,0 +1,19 @@
+// Bounded wide-text writing into caller-owned buffers. Exports wformat, text_copy, text_append.
+// Capacities count wide characters including the terminator; a capacity above 0 always leaves the
+// buffer terminated; nothing is allocated.
+#pragma once
+
+// Formats a printf-style wide format ("%ls" for wide strings) into text. Writes at most cap - 1
+// characters and a terminator. Returns the number of characters written, or -1 when the output had
+// to be cut or formatting failed (then text holds what fitted).
+int wformat(wchar_t* text, int cap, const wchar_t* format, ...);
+
+// Copies at most cap - 1 characters of src (null counts as empty). Returns the characters copied.
+int text_copy(wchar_t* text, int cap, const wchar_t* src);
+
+// Appends as much of src as keeps text within cap - 1 characters; nothing when it is already that
+// long. Returns the characters appended.
+int text_append(wchar_t* text, int cap, const wchar_t* src);
+
+// Length of a wide text; null counts as empty.
+int text_length(const wchar_t* text);
