@@ -11,8 +11,10 @@ wine_env_start() {
   Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   WINE_ENV_XVFB_PID=$!
   export DISPLAY=:$n
-  wineboot -i >/dev/null 2>&1
+  # One persistent server for the whole run, started before the prefix is made.
+  mkdir -p "$WINEPREFIX"
   wineserver -p
+  wineboot -i >/dev/null 2>&1
   # Chinese text renders only with these replacements for the Windows fonts the program asks for.
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei UI' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Consolas' /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
