@@ -1,21 +1,26 @@
-// Bounded wide-text writing. Exports wformat, text_copy, text_append, text_length.
+// Bounded wide-text writing. Exports wformat, vwformat, text_copy, text_append, text_length.
 #include "engine/wtext.h"
 
 #include <stdarg.h>
 #include <wchar.h>
 
-int wformat(wchar_t* text, int cap, const wchar_t* format, ...) {
+int vwformat(wchar_t* text, int cap, const wchar_t* format, va_list args) {
     if (cap <= 0) return -1;
-    va_list args;
-    va_start(args, format);
     // glibc returns -1 when the output is cut and leaves the buffer unterminated; mingw returns the
     // length the whole output would have had. Both fill the first cap - 1 characters.
     int n = vswprintf(text, (size_t)cap, format, args);
-    va_end(args);
     if (n < 0 || n >= cap) {
         text[cap - 1] = 0;
         return -1;
     }
+    return n;
+}
+
+int wformat(wchar_t* text, int cap, const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int n = vwformat(text, cap, format, args);
+    va_end(args);
     return n;
 }
 

@@ -1,12 +1,17 @@
-// Bounded wide-text writing into caller-owned buffers. Exports wformat, text_copy, text_append.
+// Bounded wide-text writing into caller-owned buffers. Exports wformat, vwformat, text_copy,
+// text_append, text_length.
 // Capacities count wide characters including the terminator; a capacity above 0 always leaves the
 // buffer terminated; nothing is allocated.
 #pragma once
+#include <stdarg.h>
 
 // Formats a printf-style wide format ("%ls" for wide strings) into text. Writes at most cap - 1
 // characters and a terminator. Returns the number of characters written, or -1 when the output had
 // to be cut or formatting failed (then text holds what fitted).
 int wformat(wchar_t* text, int cap, const wchar_t* format, ...);
+
+// As wformat, with the arguments already collected by the caller's own variadic function.
+int vwformat(wchar_t* text, int cap, const wchar_t* format, va_list args);
 
 // Copies at most cap - 1 characters of src (null counts as empty). Returns the characters copied.
 int text_copy(wchar_t* text, int cap, const wchar_t* src);
