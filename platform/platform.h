@@ -35,6 +35,9 @@ bool platform_file_exists(const wchar_t* path);
 // Opens a file by its wide path with a C stdio mode ("rb", "ab", "wb"). Null when it cannot be opened.
 FILE* platform_open_file(const wchar_t* path, const char* mode);
 
+// Cuts an open file back to size bytes; undoes an append that stopped part way. False when it cannot.
+bool platform_truncate_file(FILE* file, long long size);
+
 // Converts a terminated wide text, terminator included, to UTF-8 in out (cap bytes). Returns the bytes
 // written, terminator included, or 0 when the whole text does not fit (out is then unspecified).
 int platform_utf8_from_wide(const wchar_t* text, char* out, int cap);

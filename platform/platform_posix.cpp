@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 LocalTime platform_local_time() {
     time_t now = time(nullptr);
@@ -55,6 +56,10 @@ bool platform_file_exists(const wchar_t* path) {
 FILE* platform_open_file(const wchar_t* path, const char* mode) {
     char narrow[NARROW_PATH_CAP];
     return narrow_path(path, narrow) ? fopen(narrow, mode) : nullptr;
+}
+
+bool platform_truncate_file(FILE* file, long long size) {
+    return fflush(file) == 0 && ftruncate(fileno(file), (off_t)size) == 0;
 }
 
 int platform_utf8_from_wide(const wchar_t* text, char* out, int cap) {

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 #include <windows.h>
+#include <io.h>
 #include <shlobj.h>
 
 LocalTime platform_local_time() {
@@ -31,6 +32,10 @@ FILE* platform_open_file(const wchar_t* path, const char* mode) {
     for (; mode[i] && i < 7; i++) wide_mode[i] = (wchar_t)mode[i];
     wide_mode[i] = 0;
     return _wfopen(path, wide_mode);
+}
+
+bool platform_truncate_file(FILE* file, long long size) {
+    return fflush(file) == 0 && _chsize_s(_fileno(file), size) == 0;
 }
 
 int platform_utf8_from_wide(const wchar_t* text, char* out, int cap) {

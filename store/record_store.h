@@ -1,0 +1,67 @@
+// The record store: one UTF-8 CSV file per tool under the local application-data folder, one line
+// appended per save. Exports the RECORD_ capacities, RecordStatus, RecordOutcome and the record_
+// functions: the text builders (pure) and record_append, which writes a save and reports how it went.
+#pragma once
+#include <stdint.h>
+
+#include "engine/tool_def.h"
+#include "platform/platform.h"
+
+enum {
+    RECORD_FOLDER_CAP = 260,  // "<app-data>\KavriMedSuite\records": MAX_PATH
+    RECORD_PATH_CAP   = 520,  // the folder, a separator and "T<id>.csv"
+    RECORD_PIECE_CAP  = 128,  // "," label, or "," label "=" value: a label keeps 126 characters
+    RECORD_RESULT_CAP = 256,  // "," result text: the result keeps 254 characters
+    RECORD_LINE_CAP   = 4096, // a record line, CR LF included
+
+    // Header: "时间,工具" (5), one piece per input, ",结果\r\n" (5), terminator.
+    RECORD_HEADER_CAP = 5 + MAX_VALUES * (RECORD_PIECE_CAP - 1) + 5 + 1,  // 2043
+    // Timestamp and tool name: what the line has left after the longest input and result pieces and
+    // CR LF, so every record line the store builds fits its buffer whole (20 + 1786 name characters).
+    RECORD_HEAD_CAP = RECORD_LINE_CAP - MAX_VALUES * (RECORD_PIECE_CAP - 1) - (RECORD_RESULT_CAP - 1) - 2,
+
+    // UTF-8 bytes of one wide character at most: 3 for a UTF-16 unit (a surrogate pair makes 4 from
+    // 2 units), 4 for a UTF-32 one (the native build).
+    RECORD_UTF8_PER_CHAR = sizeof(wchar_t) == 2 ? 3 : 4,
+    // Everything one save writes: byte-order mark, header and record line, plus the converter's
+    // terminator (never written).
+    RECORD_BYTES_CAP = 3 + (RECORD_HEADER_CAP - 1 + RECORD_LINE_CAP - 1) * RECORD_UTF8_PER_CHAR + 1,
+};
+static_assert(RECORD_HEAD_CAP >= 20 + 30, "room for the timestamp, the comma and a tool name");
+
+enum RecordStatus {
+    RECORD_SAVED,          // the whole line (and, for a new file, the BOM and header) is in the file
+    RECORD_NO_APPDATA,     // the app-data folder is unknown; nothing was made or written anywhere
+    RECORD_PATH_TOO_LONG,  // the records folder or file path would be cut; nothing made or written
+    RECORD_OPEN_FAILED,    // the file could not be opened for appending (locked, read-only, no folder)
+    RECORD_WRITE_FAILED,   // the write or the close failed; a part written was cut off again
+};
+
+struct RecordOutcome {
+    RecordStatus status;
+    bool         new_file;               // the file did not exist, so BOM and header went first
+    wchar_t      path[RECORD_PATH_CAP];  // the record file; empty for RECORD_NO_APPDATA, and for
+                                         // RECORD_PATH_TOO_LONG the records folder as far as it fits
+};
+
+// The record file name of a tool: "T%03u.csv" (T007.csv, T115.csv, T1234.csv). Returns what wformat
+// returns.
+int record_file_name(uint32_t tool_id, wchar_t* text, int cap);
+
+// The header line: "时间,工具", "," and each input label (each piece cut to RECORD_PIECE_CAP - 1
+// characters), ",结果\r\n". Returns the characters written; cap RECORD_HEADER_CAP holds it whole.
+int record_header(const ToolDef* tool, wchar_t* text, int cap);
+
+// The record line: "YYYY-MM-DD hh:mm:ss,<name>", ",<label>=<%g value>" per input, ",<result>", CR LF,
+// with each piece cut to its RECORD_ capacity. values holds tool->input_count values; result may hold
+// line breaks. Returns the characters written; cap RECORD_LINE_CAP holds it whole, CR LF included.
+int record_line(const ToolDef* tool, const double* values, const wchar_t* result, LocalTime now,
+                wchar_t* text, int cap);
+
+// Appends the record line of one save to the tool's file in "<appdata>/KavriMedSuite/records",
+// making the folder chain first; a file that does not exist (asked of the file system) gets the
+// byte-order mark and the header before the line. All bytes are built first and written with one
+// write; a write that fails part way is cut off again, so the file holds the whole save or none of it.
+// An empty or null appdata writes nothing anywhere. result is never null. Allocates nothing of its own.
+RecordOutcome record_append(const ToolDef* tool, const double* values, const wchar_t* result,
+                            const wchar_t* appdata, LocalTime now);

@@ -1,0 +1,322 @@
+// Tests of the record store: the text builders, and record_append writing into a scratch folder that
+// stands in for the app-data folder, reopened and compared byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/compute.h"
+#include "store/record_store.h"
+
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+static const LocalTime SAVE_TIME = { 2026, 12, 7, 9, 30, 5 };
+
+// An empty scratch folder of this process for one test (ASCII path, so std::filesystem converts it
+// alike in both builds).
+static fs::path scratch(const char* name) {
+    fs::path root = fs::temp_directory_path() /
+                    ("record_store_test_" + std::to_string((unsigned long)getpid()) + "_" + name);
+    fs::remove_all(root);
+    fs::create_directories(root);
+    return root;
+}
+
+// The record file a save under appdata writes.
+static fs::path record_file(const fs::path& appdata, const char* name) {
+    return appdata / "KavriMedSuite" / "records" / name;
+}
+
+// The bytes of a file; "<missing>" when it cannot be read.
+static std::string file_bytes(const fs::path& path) {
+    FILE* f = platform_open_file(path.wstring().c_str(), "rb");
+    if (!f) return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, n);
+    fclose(f);
+    return bytes;
+}
+
+// The file's text after its byte-order mark, as wide text ("<not UTF-8>" otherwise).
+static std::wstring file_text(const fs::path& path) {
+    std::string bytes = file_bytes(path);
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") != 0) return L"<no byte-order mark>";
+    std::wstring wide(bytes.size(), L'\0');
+    if (platform_wide_from_utf8(bytes.c_str() + 3, wide.data(), (int)wide.size()) == 0) return L"<not UTF-8>";
+    return wide.c_str();
+}
+
+static RecordOutcome save(const ToolDef* tool, const double* values, const wchar_t* result,
+                          const fs::path& appdata) {
+    return record_append(tool, values, result, appdata.wstring().c_str(), SAVE_TIME);
+}
+
+// ---- builders
+
+TEST(RecordFileName, PadsToThreeDigitsAndPrintsLongerIdsInFull) {
+    static const struct { uint32_t id; const wchar_t* name; } cases[] = {
+        { 0, L"T000.csv" },       { 7, L"T007.csv" },   { 115, L"T115.csv" },
+        { 1234, L"T1234.csv" },   { 4294967295u, L"T4294967295.csv" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        wchar_t text[32];
+        record_file_name(c.id, text, 32);
+        EXPECT_STREQ(c.name, text);
+    }
+}
+
+static const ToolInput ONE_INPUT[] = { { "x", L"剂量", L"mg", 0 } };
+static const ToolDef ONE_INPUT_TOOL = { 7, L"测试", nullptr, L"", L"", nullptr, 1, ONE_INPUT, 0, nullptr,
+                                        0, nullptr, 0 };
+
+TEST(RecordLine, PrintsValuesWithPercentG) {
+    static const struct { double value; const wchar_t* text; } cases[] = {
+        { 0.1, L"0.1" },     { 1e-7, L"1e-07" },   { 1234567, L"1.23457e+06" }, { 12.5, L"12.5" },
+        { 600, L"600" },     { 0.00001, L"1e-05" }, { 100000, L"100000" },      { 1e6, L"1e+06" },
+        { -0.5, L"-0.5" },   { 0, L"0" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        wchar_t line[RECORD_LINE_CAP];
+        record_line(&ONE_INPUT_TOOL, &c.value, L"r", SAVE_TIME, line, RECORD_LINE_CAP);
+        EXPECT_EQ(std::wstring(L"2026-12-07 09:30:05,测试,剂量=") + c.text + L",r\r\n", line);
+    }
+}
+
+TEST(RecordLine, KeepsLineBreaksOfTheResultAndCutsItAt254Characters) {
+    static const struct { const char* label; std::wstring result; std::wstring kept; } cases[] = {
+        { "several lines", L"甲：1\r\n乙：2\r\n", L"甲：1\r\n乙：2\r\n" },
+        { "254 fits", std::wstring(254, L'果'), std::wstring(254, L'果') },
+        { "255 cut", std::wstring(255, L'果'), std::wstring(254, L'果') },
+        { "4000 cut", std::wstring(4000, L'x'), std::wstring(254, L'x') },
+        { "empty", L"", L"" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        double value = 1;
+        wchar_t line[RECORD_LINE_CAP];
+        record_line(&ONE_INPUT_TOOL, &value, c.result.c_str(), SAVE_TIME, line, RECORD_LINE_CAP);
+        EXPECT_EQ(L"2026-12-07 09:30:05,测试,剂量=1," + c.kept + L"\r\n", line);
+    }
+}
+
+// ---- record_append
+
+TEST(RecordAppend, NewFileThenAppendThenRecreatedAfterDeletion) {
+    fs::path appdata = scratch("builtin");
+    const ToolDef* tool = tool_get();
+    double values[MAX_VALUES] = { 600, 290 };
+    wchar_t result[4096], verdict[512], copy[8192];
+    int level;
+    tool_compute(tool, values, result, 4096, verdict, 512, &level, copy, 8192);
+    const std::string header = "\xEF\xBB\xBF时间,工具,尿渗透压,血渗透压,结果\r\n";
+    const std::string line = "2026-12-07 09:30:05,尿/血渗透压比,尿渗透压=600,血渗透压=290,尿/血比值：2.07\r\n\r\n";
+    fs::path file = record_file(appdata, "T115.csv");
+
+    RecordOutcome first = save(tool, values, copy, appdata);
+    EXPECT_EQ(RECORD_SAVED, first.status);
+    EXPECT_TRUE(first.new_file);
+    EXPECT_EQ(file.wstring(), first.path);
+    EXPECT_EQ(header + line, file_bytes(file));
+
+    RecordOutcome second = save(tool, values, copy, appdata);
+    EXPECT_EQ(RECORD_SAVED, second.status);
+    EXPECT_FALSE(second.new_file);
+    EXPECT_EQ(header + line + line, file_bytes(file));
+
+    fs::remove(file);
+    RecordOutcome third = save(tool, values, copy, appdata);
+    EXPECT_EQ(RECORD_SAVED, third.status);
+    EXPECT_TRUE(third.new_file);
+    EXPECT_EQ(header + line, file_bytes(file));
+    fs::remove_all(appdata);
+}
+
+// A tool of 16 inputs with the given name and labels (each used for every input).
+struct WideTool {
+    std::wstring name, label;
+    ToolInput inputs[MAX_VALUES];
+    ToolDef tool;
+};
+
+static void make_wide_tool(WideTool* w) {
+    for (int i = 0; i < MAX_VALUES; i++) w->inputs[i] = { "x", w->label.c_str(), nullptr, 0 };
+    w->tool = { 1234, w->name.c_str(), nullptr, L"", L"", nullptr, MAX_VALUES, w->inputs, 0, nullptr,
+                0, nullptr, 0 };
+}
+
+TEST(RecordAppend, WritesSixteenLongChineseLabelsWhole) {
+    fs::path appdata = scratch("long_labels");
+    WideTool w = { L"很长的工具名称", std::wstring(100, L'渗') };
+    make_wide_tool(&w);
+    double values[MAX_VALUES];
+    std::wstring expected_header = L"时间,工具", expected_line = L"2026-12-07 09:30:05," + w.name;
+    for (int i = 0; i < MAX_VALUES; i++) {
+        values[i] = 1000 + i;
+        expected_header += L"," + w.label;
+        expected_line += L"," + w.label + L"=" + std::to_wstring(1000 + i);
+    }
+    std::wstring result = std::wstring(200, L'果') + L"\r\n";
+    expected_header += L",结果\r\n";
+    expected_line += L"," + result + L"\r\n";
+
+    RecordOutcome outcome = save(&w.tool, values, result.c_str(), appdata);
+    EXPECT_EQ(RECORD_SAVED, outcome.status);
+    EXPECT_EQ(expected_header + expected_line, file_text(record_file(appdata, "T1234.csv")));
+    EXPECT_GT(file_bytes(record_file(appdata, "T1234.csv")).size(), 4095u * 2);
+    fs::remove_all(appdata);
+}
+
+// The longest header and line the store builds, of the characters with the longest UTF-8 form per
+// wide character, are written whole up to their piece limits.
+TEST(RecordAppend, WritesTheLongestLineOfWidestCharactersWhole) {
+    fs::path appdata = scratch("widest");
+    const wchar_t widest = sizeof(wchar_t) == 2 ? L'渗' : (wchar_t)0x20000;
+    WideTool w = { std::wstring(3000, widest), std::wstring(200, widest) };
+    make_wide_tool(&w);
+    double values[MAX_VALUES] = {};
+    std::wstring result(300, widest);
+    std::wstring label_piece = L"," + w.label.substr(0, RECORD_PIECE_CAP - 2);
+    std::wstring header = L"时间,工具", line = L"2026-12-07 09:30:05,";
+    line += w.name.substr(0, RECORD_HEAD_CAP - 1 - line.size());
+    for (int i = 0; i < MAX_VALUES; i++) {
+        header += label_piece;
+        line += label_piece;
+    }
+    header += L",结果\r\n";
+    line += L"," + result.substr(0, RECORD_RESULT_CAP - 2) + L"\r\n";
+    EXPECT_EQ(RECORD_LINE_CAP - 1u, line.size());
+
+    RecordOutcome outcome = save(&w.tool, values, result.c_str(), appdata);
+    EXPECT_EQ(RECORD_SAVED, outcome.status);
+    EXPECT_EQ(header + line, file_text(record_file(appdata, "T1234.csv")));
+    fs::remove_all(appdata);
+}
+
+// ---- failures: nothing written, the failure reported
+
+// Prepares one failure of the next save under appdata, or undoes it.
+typedef void (*FailureStep)(const fs::path& appdata, const fs::path& file);
+
+static void file_is_a_folder(const fs::path&, const fs::path& file) { fs::create_directories(file); }
+
+static void appdata_is_a_file(const fs::path& appdata, const fs::path&) {
+    fs::remove_all(appdata);
+    FILE* f = platform_open_file(appdata.wstring().c_str(), "wb");
+    fclose(f);
+}
+
+#ifndef _WIN32
+// Files of this process may grow by 10 more bytes: the write stops part way, as on a full disk.
+static void file_size_limited(const fs::path&, const fs::path& file) {
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = fs::file_size(file) + 10;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+static void file_size_unlimited(const fs::path&, const fs::path&) {
+    struct rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, SIG_DFL);
+}
+#endif
+
+TEST(RecordAppend, FailureWritesNothingAndIsReported) {
+    static const struct {
+        const char* label;
+        bool existing;  // the record file holds one earlier save
+        FailureStep setup, undo;
+        RecordStatus status;
+    } cases[] = {
+        { "record file path is a folder", false, file_is_a_folder, nullptr, RECORD_OPEN_FAILED },
+        { "records folder cannot be made", false, appdata_is_a_file, nullptr, RECORD_OPEN_FAILED },
+        // A read-only file cannot be tried here: the tests run as root, natively and under Wine, and
+        // root writes into it. The locked file (below) covers an open that fails on an existing file.
+#ifndef _WIN32
+        { "write stops part way", true, file_size_limited, file_size_unlimited, RECORD_WRITE_FAILED },
+#endif
+    };
+    double value = 5;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        fs::path appdata = scratch("failure");
+        fs::path file = record_file(appdata, "T007.csv");
+        if (c.existing) {
+            ASSERT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+        }
+        std::string before = file_bytes(file);
+        c.setup(appdata, file);
+        RecordOutcome outcome = save(&ONE_INPUT_TOOL, &value, L"r", appdata);
+        if (c.undo) c.undo(appdata, file);
+
+        EXPECT_EQ(c.status, outcome.status);
+        EXPECT_EQ(file.wstring(), outcome.path);
+        if (c.existing) {
+            EXPECT_EQ(before, file_bytes(file));
+        } else {
+            EXPECT_FALSE(fs::is_regular_file(file));
+        }
+        fs::remove_all(appdata);
+    }
+}
+
+TEST(RecordAppend, RefusesAnUnknownOrTooLongAppDataFolder) {
+    double value = 5;
+    EXPECT_EQ(RECORD_NO_APPDATA, record_append(&ONE_INPUT_TOOL, &value, L"r", nullptr, SAVE_TIME).status);
+    RecordOutcome empty = record_append(&ONE_INPUT_TOOL, &value, L"r", L"", SAVE_TIME);
+    EXPECT_EQ(RECORD_NO_APPDATA, empty.status);
+    EXPECT_STREQ(L"", empty.path);
+    EXPECT_FALSE(fs::exists("KavriMedSuite"));
+
+    // 259 characters of folder fit; one more would cut "records" to "record".
+    fs::path root = scratch("too_long");
+    std::wstring sep(1, PATH_SEP);
+    size_t room = RECORD_FOLDER_CAP - 1 - (sep + L"KavriMedSuite" + sep + L"records").size();
+    std::wstring stem = root.wstring() + sep;
+    std::wstring fits = stem + std::wstring(room - stem.size(), L'a');
+    std::wstring too_long = fits + L"a";
+    EXPECT_EQ(RECORD_PATH_TOO_LONG, record_append(&ONE_INPUT_TOOL, &value, L"r", too_long.c_str(), SAVE_TIME).status);
+    EXPECT_TRUE(fs::is_empty(root));
+    EXPECT_EQ(RECORD_SAVED, record_append(&ONE_INPUT_TOOL, &value, L"r", fits.c_str(), SAVE_TIME).status);
+    fs::remove_all(root);
+}
+
+#ifdef _WIN32
+// A spreadsheet holding the file open without sharing: the save fails and leaves the file alone, and
+// the next save after the file is released appends its line (no second byte-order mark or header).
+TEST(RecordAppend, LockedFileFailsThenAppendsAfterRelease) {
+    fs::path appdata = scratch("locked");
+    fs::path file = record_file(appdata, "T007.csv");
+    double value = 5;
+    ASSERT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+    std::string before = file_bytes(file);
+    HANDLE lock = CreateFileW(file.wstring().c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+
+    RecordOutcome locked = save(&ONE_INPUT_TOOL, &value, L"r", appdata);
+    CloseHandle(lock);
+    EXPECT_EQ(RECORD_OPEN_FAILED, locked.status);
+    EXPECT_FALSE(locked.new_file);
+    EXPECT_EQ(before, file_bytes(file));
+
+    EXPECT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+    EXPECT_EQ(before + "2026-12-07 09:30:05,测试,剂量=5,r\r\n", file_bytes(file));
+    fs::remove_all(appdata);
+}
+#endif
