@@ -175,6 +175,7 @@ TEST(RecordAppend, WritesSixteenLongChineseLabelsWhole) {
     RecordOutcome outcome = save(&w.tool, values, result.c_str(), appdata);
     EXPECT_EQ(RECORD_SAVED, outcome.status);
     EXPECT_EQ(expected_header + expected_line, file_text(record_file(appdata, "T1234.csv")));
+    // Header and line are each longer in UTF-8 than the 4095 bytes a line once had to fit.
     EXPECT_GT(file_bytes(record_file(appdata, "T1234.csv")).size(), 4095u * 2);
     fs::remove_all(appdata);
 }
