@@ -11,6 +11,9 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native --output-on-failure -j "$jobs"
 
+echo "== fuzzing, every target briefly (clang, AddressSanitizer, UBSan)"
+bash scripts/fuzz.sh --seconds 20
+
 echo "== Windows build (mingw-w64) and tests under Wine"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
