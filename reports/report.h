@@ -1,6 +1,6 @@
 // Custom reports: dispatch by report kind, the routines every report uses and the report generators.
-// Exports report_build, param_get, param_get_int, param_get_bounded, report_line, report_fixed_line, FixedReport with
-// report_fixed, and the generator of each kind (one file each under reports/).
+// Exports report_build, param_get, param_get_int, param_get_bounded, report_line, report_fixed_line,
+// FixedReport with report_fixed, and the generator of each kind (one file each under reports/).
 #pragma once
 #include <stdint.h>
 
@@ -36,7 +36,8 @@ void report_fixed_line(wchar_t* result_text, int result_cap, const wchar_t* line
 // each appended as stored; a blank line is "", unused places are null.
 struct FixedReport {
     const wchar_t* head[8];     // lines before the row
-    const wchar_t* rows[8][3];  // row k - 1 for k = 1 to (rows - 1); the last row for every other k
+    const wchar_t* rows[8][3];  // n rows, ended by a null one: k = 1 to n - 1 selects row k - 1,
+                                // every other k the last row (the catch-all)
     const wchar_t* tail[2];     // lines after the row
     const wchar_t* verdict;     // copied into the verdict text
 };
