@@ -37,41 +37,48 @@ static bool accept(ExprContext* ctx, const char* op) {
 
 static double truth(bool b) { return b ? 1.0 : 0.0; }
 
+// strcmp(a, b) == 0, written out: names and keys are short, and a call into the C library costs more
+// than the rest of a short parse.
+static bool same_name(const char* a, const char* b) {
+    while (*a && *a == *b) a++, b++;
+    return *a == *b;
+}
+
 static double expr_parse_ternary(ExprContext* ctx);
 
 double expr_call1(const char* name, double x, int* failed) {
-    if (strcmp(name, "sqrt") == 0) {
+    if (same_name(name, "sqrt")) {
         if (x < 0) { *failed = 1; return 0.0; }
         return sqrt(x);
     }
-    if (strcmp(name, "abs") == 0) return fabs(x);
-    if (strcmp(name, "log") == 0) {
+    if (same_name(name, "abs")) return fabs(x);
+    if (same_name(name, "log")) {
         if (x <= 0) { *failed = 1; return 0.0; }
         return log(x);
     }
-    if (strcmp(name, "log10") == 0) {
+    if (same_name(name, "log10")) {
         if (x <= 0) { *failed = 1; return 0.0; }
         return log10(x);
     }
-    if (strcmp(name, "exp") == 0) return exp(x);
-    if (strcmp(name, "floor") == 0) return floor(x);
-    if (strcmp(name, "ceil") == 0) return ceil(x);
-    if (strcmp(name, "round") == 0) return floor(x + 0.5);
-    if (strcmp(name, "cbrt") == 0) {
+    if (same_name(name, "exp")) return exp(x);
+    if (same_name(name, "floor")) return floor(x);
+    if (same_name(name, "ceil")) return ceil(x);
+    if (same_name(name, "round")) return floor(x + 0.5);
+    if (same_name(name, "cbrt")) {
         const double third = 1.0 / 3.0;
         return x < 0 ? -pow(-x, third) : pow(x, third);
     }
-    if (strcmp(name, "sign") == 0) return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
+    if (same_name(name, "sign")) return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
     *failed = 1;
     return 0.0;
 }
 
 // The two-argument functions; same contract as expr_call1.
 static double expr_call2(const char* name, double a, double b, int* failed) {
-    if (strcmp(name, "min") == 0) return a < b ? a : b;
-    if (strcmp(name, "max") == 0) return a > b ? a : b;
-    if (strcmp(name, "pow") == 0) return pow(a, b);
-    if (strcmp(name, "mod") == 0) {
+    if (same_name(name, "min")) return a < b ? a : b;
+    if (same_name(name, "max")) return a > b ? a : b;
+    if (same_name(name, "pow")) return pow(a, b);
+    if (same_name(name, "mod")) {
         if (b == 0) { *failed = 1; return 0.0; }
         return fmod(a, b);
     }
@@ -83,9 +90,9 @@ static double expr_call2(const char* name, double a, double b, int* failed) {
 static double lookup(ExprContext* ctx, const char* name) {
     const ToolDef* tool = ctx->tool;
     for (int i = 0; i < tool->input_count; i++)
-        if (tool->inputs[i].key && strcmp(tool->inputs[i].key, name) == 0) return ctx->input_values[i];
+        if (tool->inputs[i].key && same_name(tool->inputs[i].key, name)) return ctx->input_values[i];
     for (int j = 0; j < tool->output_count; j++)
-        if (tool->outputs[j].key && strcmp(tool->outputs[j].key, name) == 0) return ctx->output_values[j];
+        if (tool->outputs[j].key && same_name(tool->outputs[j].key, name)) return ctx->output_values[j];
     ctx->failed = 1;
     return 0.0;
 }
