@@ -22,18 +22,30 @@ static bool is_digit(char c) { return c >= '0' && c <= '9'; }
 static bool is_name_start(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 static bool is_name_char(char c) { return is_name_start(c) || is_digit(c); }
 
-static void skip_space(ExprContext* ctx) {
-    while (is_space(*ctx->cursor)) ctx->cursor++;
+// Skips whitespace; returns the character then under the cursor.
+static char skip_space(ExprContext* ctx) {
+    const char* p = ctx->cursor;
+    while (is_space(*p)) p++;
+    ctx->cursor = p;
+    return *p;
 }
 
-// Consumes `op` when the text continues with it (after whitespace).
-static bool accept(ExprContext* ctx, const char* op) {
-    skip_space(ctx);
-    size_t n = strlen(op);
-    if (strncmp(ctx->cursor, op, n) != 0) return false;
-    ctx->cursor += n;
+// Consumes `op`, an operator of one or two characters, when the text continues with it (after
+// whitespace). Always inlined: with `op` a literal it folds to a character test or two.
+[[gnu::always_inline]] static inline bool accept(ExprContext* ctx, const char* op) {
+    const char* p = ctx->cursor;
+    if (*p != op[0]) {  // the cursor mostly stands on the next operator already
+        if (!is_space(*p) || skip_space(ctx) != op[0]) return false;
+        p = ctx->cursor;
+    }
+    if (op[1] && p[1] != op[1]) return false;
+    ctx->cursor = p + (op[1] ? 2 : 1);
     return true;
 }
+
+// The levels between the conditional and the power are folded into the conditional's function, so a
+// plain operand costs three calls instead of eight; the grammar keeps one function per level.
+#define INLINE_LEVEL [[gnu::always_inline]] inline
 
 static double truth(bool b) { return b ? 1.0 : 0.0; }
 
@@ -100,9 +112,14 @@ static double lookup(ExprContext* ctx, const char* name) {
 // name := letter {letter | digit}, at most 63 read; then a call '(' ternary [',' ternary] ')' or a variable
 static double expr_parse_name(ExprContext* ctx) {
     char name[MAX_KEY_CHARS + 1];
+    const char* p = ctx->cursor;
     int len = 0;
-    while (len < MAX_KEY_CHARS && is_name_char(*ctx->cursor)) name[len++] = *ctx->cursor++;
+    while (len < MAX_KEY_CHARS && is_name_char(p[len])) {
+        name[len] = p[len];
+        len++;
+    }
     name[len] = 0;
+    ctx->cursor = p + len;
     skip_space(ctx);
     if (*ctx->cursor != '(') return lookup(ctx, name);
 
@@ -148,7 +165,7 @@ static double expr_parse_power(ExprContext* ctx) {
 }
 
 // product := power {('*' | '/' | '%') power}   ("**" ends the product; a zero divisor makes it 0.0)
-static double expr_parse_product(ExprContext* ctx) {
+INLINE_LEVEL static double expr_parse_product(ExprContext* ctx) {
     double v = expr_parse_power(ctx);
     for (;;) {
         skip_space(ctx);
@@ -164,7 +181,7 @@ static double expr_parse_product(ExprContext* ctx) {
 }
 
 // sum := product {('+' | '-') product}
-static double expr_parse_sum(ExprContext* ctx) {
+INLINE_LEVEL static double expr_parse_sum(ExprContext* ctx) {
     double v = expr_parse_product(ctx);
     for (;;) {
         if (accept(ctx, "+")) v += expr_parse_product(ctx);
@@ -174,8 +191,10 @@ static double expr_parse_sum(ExprContext* ctx) {
 }
 
 // compare := sum [('<=' | '>=' | '==' | '!=' | '<' | '>') sum]   (no chaining)
-static double expr_parse_compare(ExprContext* ctx) {
+INLINE_LEVEL static double expr_parse_compare(ExprContext* ctx) {
     double a = expr_parse_sum(ctx);
+    char c = skip_space(ctx);
+    if (c != '<' && c != '>' && c != '=' && c != '!') return a;
     if (accept(ctx, "<=")) return truth(a <= expr_parse_sum(ctx));
     if (accept(ctx, ">=")) return truth(a >= expr_parse_sum(ctx));
     if (accept(ctx, "==")) return truth(a == expr_parse_sum(ctx));
@@ -186,7 +205,7 @@ static double expr_parse_compare(ExprContext* ctx) {
 }
 
 // and := compare {'&&' compare}   (both sides always evaluated)
-static double expr_parse_and(ExprContext* ctx) {
+INLINE_LEVEL static double expr_parse_and(ExprContext* ctx) {
     double v = expr_parse_compare(ctx);
     while (accept(ctx, "&&")) {
         double rhs = expr_parse_compare(ctx);
@@ -196,7 +215,7 @@ static double expr_parse_and(ExprContext* ctx) {
 }
 
 // or := and {'||' and}   (both sides always evaluated)
-static double expr_parse_or(ExprContext* ctx) {
+INLINE_LEVEL static double expr_parse_or(ExprContext* ctx) {
     double v = expr_parse_and(ctx);
     while (accept(ctx, "||")) {
         double rhs = expr_parse_and(ctx);
