@@ -29,7 +29,8 @@ cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 # Longest input each target reads (it ignores longer ones).
 max_len() {
   case $1 in
-    fuzz_expr) echo 258 ;; fuzz_format) echo 26 ;; fuzz_input_text) echo 254 ;; *) echo 256 ;;
+    fuzz_expr) echo 258 ;; fuzz_format) echo 26 ;; fuzz_input_text) echo 254 ;; fuzz_report) echo 512 ;;
+    fuzz_selftest_command) echo 2410 ;; fuzz_record_line) echo 8192 ;; *) echo 256 ;;
   esac
 }
 
