@@ -1,0 +1,112 @@
+// The window test driver: a Windows program that starts medtool.exe, drives its window from outside
+// the process as a user would (texts, keys, clicks, message boxes, clipboard) and reads the screen.
+// Exports Session, Scenario, ScenarioList, the scenario lists and the helpers the scenarios use.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+enum Program {
+    PROGRAM_NONE,     // the scenario starts processes itself
+    PROGRAM_BUILTIN,  // medtool.exe with the built-in tool, window open when the scenario starts
+    PROGRAM_WIDE,     // the same program around tests/e2e/wide_tool.cpp (16 inputs, levels 0 to 3)
+};
+
+// One run of the program under test, and what the scenario found wrong so far.
+struct Session {
+    const wchar_t*      exe;           // Windows path of the program
+    PROCESS_INFORMATION process;
+    HWND                main;          // its main window
+    int                 checks;        // checks made
+    int                 markers;       // settle() markers posted
+    std::vector<std::string> failures;
+};
+
+struct Scenario {
+    const char* name;
+    Program     program;
+    void (*run)(Session* s);
+};
+
+struct ScenarioList {
+    const Scenario* scenarios;
+    int             count;
+};
+
+// One list per scenario file; tests/e2e/README.md says how to add one.
+extern const ScenarioList WINDOW_SCENARIOS;
+extern const ScenarioList COMMAND_SCENARIOS;
+extern const ScenarioList WIDE_SCENARIOS;
+extern const ScenarioList SELFTEST_SCENARIOS;
+
+// Paths the runner was given (Windows form).
+struct DriverPaths {
+    std::wstring builtin_exe, wide_exe, artifacts;
+};
+extern DriverPaths driver_paths;
+
+// ---- checks (a failed check is recorded and the scenario goes on)
+void check(Session* s, bool ok, const char* format, ...);
+void check_text(Session* s, const char* what, const std::wstring& got, const wchar_t* want);
+std::string utf8(const std::wstring& text);
+
+// ---- the process and its window
+// Starts exe with the given arguments (after the quoted program path) in folder `cwd` (null: ours).
+bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* args, const wchar_t* cwd);
+// Waits for the process to end; returns its exit code, or -1 on timeout.
+long process_wait(const PROCESS_INFORMATION* pi, DWORD timeout_ms);
+void process_end(PROCESS_INFORMATION* pi);
+// The visible top-level window of class cls owned by the process, waiting up to timeout_ms.
+HWND find_process_window(DWORD pid, const wchar_t* cls, DWORD timeout_ms);
+// Starts the program, finds its main window and waits for its first paint.
+bool session_open(Session* s, const wchar_t* exe);
+void session_close(Session* s);
+
+// ---- driving the window
+HWND control(Session* s, int id);
+// The child control at client point x, y (statics have no id).
+HWND child_at(Session* s, int x, int y);
+std::wstring text_of(HWND window);
+void set_text(HWND window, const wchar_t* text);
+void post_key(HWND target, WPARAM key);
+void click(Session* s, int id);
+// Returns once every message posted to the program before the call has been handled.
+bool settle(Session* s);
+HWND focused(Session* s);
+// The control's rectangle in the main window's client coordinates.
+RECT client_rect_of(Session* s, HWND child);
+
+// ---- message boxes
+struct MessageBoxSeen {
+    HWND         box;       // null when none appeared
+    std::wstring caption;
+    std::wstring text;
+    int          yellow;    // pixels of the icon that are yellow (warning) ...
+    int          blue;      // ... and blue (information)
+};
+MessageBoxSeen message_box_wait(Session* s, DWORD timeout_ms);
+void message_box_close(Session* s, const MessageBoxSeen& seen);
+// Expects a message box with this caption and text and the icon's colour, then closes it.
+void expect_message_box(Session* s, const wchar_t* caption, const wchar_t* text, bool warning);
+// True when no message box of the program is open.
+bool no_message_box(Session* s);
+
+// ---- clipboard
+std::wstring clipboard_text();
+
+// ---- the screen
+struct Capture {
+    int width, height;
+    std::vector<uint32_t> pixels;  // 0x00RRGGBB, top row first
+};
+// What is on the screen in the client rectangle r of the main window.
+Capture capture_client(Session* s, RECT r);
+COLORREF client_pixel(Session* s, int x, int y);
+int count_colour(const Capture& c, COLORREF colour);
+// Renders text the way the program's painter does (font face, height, weight, flags) over a solid
+// background and compares it with the screen, pixel for pixel. Returns the number of differing pixels.
+int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
+                    UINT flags, COLORREF colour, COLORREF background);
+// Saves the whole window as a PNG file.
+bool save_window_png(Session* s, const std::wstring& path);

@@ -1,0 +1,104 @@
+// The driver's eyes: what the virtual screen shows in the program's window, the same text rendered
+// here for comparison, and the window saved as a PNG. Exports capture_client, client_pixel,
+// count_colour, text_difference and save_window_png.
+#include <stdio.h>
+
+#include "e2e.h"
+#include "res/icon/png_write.h"
+
+// Reads the screen rectangle x, y, width x height into 0x00RRGGBB pixels.
+static Capture capture_screen(int x, int y, int width, int height) {
+    Capture c = { width, height, std::vector<uint32_t>((size_t)width * height) };
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
+    GdiFlush();
+    const uint32_t* p = (const uint32_t*)bits;
+    for (size_t i = 0; i < c.pixels.size(); i++) c.pixels[i] = p[i] & 0xFFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+Capture capture_client(Session* s, RECT r) {
+    POINT origin = { r.left, r.top };
+    ClientToScreen(s->main, &origin);
+    return capture_screen(origin.x, origin.y, r.right - r.left, r.bottom - r.top);
+}
+
+static COLORREF to_colorref(uint32_t p) { return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
+
+COLORREF client_pixel(Session* s, int x, int y) {
+    RECT r = { x, y, x + 1, y + 1 };
+    return to_colorref(capture_client(s, r).pixels[0]);
+}
+
+int count_colour(const Capture& c, COLORREF colour) {
+    int n = 0;
+    for (uint32_t p : c.pixels) n += to_colorref(p) == colour;
+    return n;
+}
+
+int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
+                    UINT flags, COLORREF colour, COLORREF background) {
+    int width = r.right - r.left, rows = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -rows;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous_bitmap = SelectObject(memory, bitmap);
+    HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, face);
+    HGDIOBJ previous_font = SelectObject(memory, font);
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT box = { 0, 0, width, rows };
+    FillRect(memory, &box, brush);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, colour);
+    DrawTextW(memory, text, -1, &box, flags);
+    GdiFlush();
+    std::vector<uint32_t> expected((const uint32_t*)bits, (const uint32_t*)bits + (size_t)width * rows);
+    SelectObject(memory, previous_font);
+    SelectObject(memory, previous_bitmap);
+    DeleteObject(brush);
+    DeleteObject(font);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    Capture shown = capture_client(s, r);
+    int differing = 0;
+    for (size_t i = 0; i < expected.size(); i++) differing += (expected[i] & 0xFFFFFF) != shown.pixels[i];
+    return differing;
+}
+
+bool save_window_png(Session* s, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(s->main, &r);
+    Capture c = capture_screen(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    std::vector<unsigned char> rgba;
+    rgba.reserve(c.pixels.size() * 4);
+    for (uint32_t p : c.pixels) rgba.insert(rgba.end(), { (unsigned char)(p >> 16), (unsigned char)(p >> 8), (unsigned char)p, 255 });
+    std::vector<unsigned char> png = png_encode(rgba.data(), c.width, c.height);
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    if (!f) return false;
+    bool ok = fwrite(png.data(), 1, png.size(), f) == png.size();
+    return fclose(f) == 0 && ok;
+}

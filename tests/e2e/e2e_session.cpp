@@ -1,0 +1,236 @@
+// The driver's hands: starting the program, finding its windows, typing, clicking, waiting for it,
+// message boxes and the clipboard. Exports the process_, session_, message_box_ functions and the
+// other helpers declared in e2e.h under "the process", "driving", "message boxes" and "clipboard".
+#include <stdarg.h>
+#include <stdio.h>
+
+#include "e2e.h"
+
+enum { POLL_MS = 5, WAIT_MS = 8000, ID_RESULT_BOX = 3000 };
+
+std::string utf8(const std::wstring& text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? n : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    out.resize(n > 0 ? n - 1 : 0);
+    return out;
+}
+
+void check(Session* s, bool ok, const char* format, ...) {
+    s->checks++;
+    if (ok) return;
+    char message[1024];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(message, sizeof message, format, args);
+    va_end(args);
+    s->failures.push_back(message);
+}
+
+void check_text(Session* s, const char* what, const std::wstring& got, const wchar_t* want) {
+    check(s, got == want, "%s: got \"%s\", want \"%s\"", what, utf8(got).c_str(), utf8(want).c_str());
+}
+
+bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* args, const wchar_t* cwd) {
+    std::wstring line = L"\"" + std::wstring(exe) + L"\"";
+    if (args && args[0]) line += L" " + std::wstring(args);
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    *pi = {};
+    return CreateProcessW(exe, &line[0], nullptr, nullptr, FALSE, 0, nullptr, cwd, &si, pi) != 0;
+}
+
+long process_wait(const PROCESS_INFORMATION* pi, DWORD timeout_ms) {
+    if (WaitForSingleObject(pi->hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(pi->hProcess, &code);
+    return (long)code;
+}
+
+void process_end(PROCESS_INFORMATION* pi) {
+    if (!pi->hProcess) return;
+    if (WaitForSingleObject(pi->hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(pi->hProcess, 99);
+        WaitForSingleObject(pi->hProcess, WAIT_MS);
+    }
+    CloseHandle(pi->hThread);
+    CloseHandle(pi->hProcess);
+    *pi = {};
+}
+
+struct WindowSearch { DWORD pid; const wchar_t* cls; HWND found; };
+
+static BOOL CALLBACK match_window(HWND window, LPARAM param) {
+    WindowSearch* search = (WindowSearch*)param;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t cls[64];
+    if (pid == search->pid && IsWindowVisible(window) && GetClassNameW(window, cls, 64) && !wcscmp(cls, search->cls)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND find_process_window(DWORD pid, const wchar_t* cls, DWORD timeout_ms) {
+    for (DWORD waited = 0;; waited += POLL_MS) {
+        WindowSearch search = { pid, cls, nullptr };
+        EnumWindows(match_window, (LPARAM)&search);
+        if (search.found || waited >= timeout_ms) return search.found;
+        Sleep(POLL_MS);
+    }
+}
+
+bool session_open(Session* s, const wchar_t* exe) {
+    s->exe = exe;
+    if (!process_start(&s->process, exe, L"", nullptr)) {
+        check(s, false, "cannot start %s", utf8(exe).c_str());
+        return false;
+    }
+    s->main = find_process_window(s->process.dwProcessId, L"KavriMedToolWnd", WAIT_MS);
+    check(s, s->main != nullptr, "no window of class KavriMedToolWnd appeared");
+    if (!s->main) return false;
+    // The first paint has happened once the header band shows its colour.
+    for (DWORD waited = 0; waited < WAIT_MS; waited += POLL_MS) {
+        if (client_pixel(s, 800, 60) == RGB(0, 108, 150)) return settle(s);
+        Sleep(POLL_MS);
+    }
+    check(s, false, "the window was never painted");
+    return false;
+}
+
+void session_close(Session* s) {
+    process_end(&s->process);
+    s->main = nullptr;
+}
+
+HWND control(Session* s, int id) { return GetDlgItem(s->main, id); }
+
+HWND child_at(Session* s, int x, int y) {
+    POINT p = { x, y };
+    HWND child = ChildWindowFromPointEx(s->main, p, CWP_SKIPINVISIBLE);
+    return child == s->main ? nullptr : child;
+}
+
+std::wstring text_of(HWND window) {
+    int n = (int)SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(n + 1, L'\0');
+    n = (int)SendMessageW(window, WM_GETTEXT, (WPARAM)(n + 1), (LPARAM)&text[0]);
+    text.resize(n > 0 ? n : 0);
+    return text;
+}
+
+void set_text(HWND window, const wchar_t* text) { SendMessageW(window, WM_SETTEXT, 0, (LPARAM)text); }
+
+void post_key(HWND target, WPARAM key) {
+    UINT scan = MapVirtualKeyW((UINT)key, 0);
+    PostMessageW(target, WM_KEYDOWN, key, 1 | (LPARAM)scan << 16);
+}
+
+// Posted, never sent: a command that opens a message box would otherwise block the driver.
+void click(Session* s, int id) { PostMessageW(control(s, id), BM_CLICK, 0, 0); }
+
+// Posted messages are handled in order, so once a marker posted now has taken effect, everything
+// posted before it has been handled. The marker is a text limit on the read-only result box, which
+// nothing else uses.
+bool settle(Session* s) {
+    int marker = 100000 + ++s->markers;
+    HWND box = control(s, ID_RESULT_BOX);
+    PostMessageW(box, EM_SETLIMITTEXT, (WPARAM)marker, 0);
+    for (ULONGLONG deadline = GetTickCount64() + WAIT_MS; GetTickCount64() < deadline;) {
+        DWORD_PTR limit = 0;
+        if (SendMessageTimeoutW(box, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, 1000, &limit) && (int)limit == marker) {
+            Sleep(30);  // paint messages come after posted ones; let them run
+            return true;
+        }
+        Sleep(POLL_MS);
+    }
+    check(s, false, "the program stopped answering");
+    return false;
+}
+
+HWND focused(Session* s) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(s->process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+RECT client_rect_of(Session* s, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, s->main, (POINT*)&r, 2);
+    return r;
+}
+
+// ---- message boxes
+
+struct BoxParts { HWND text; HWND icon; };
+
+static BOOL CALLBACK find_box_parts(HWND child, LPARAM param) {
+    BoxParts* parts = (BoxParts*)param;
+    wchar_t cls[32];
+    GetClassNameW(child, cls, 32);
+    if (_wcsicmp(cls, L"Static") != 0) return TRUE;
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) parts->icon = child;
+    else parts->text = child;
+    return TRUE;
+}
+
+MessageBoxSeen message_box_wait(Session* s, DWORD timeout_ms) {
+    MessageBoxSeen seen = {};
+    seen.box = find_process_window(s->process.dwProcessId, L"#32770", timeout_ms);
+    if (!seen.box) return seen;
+    settle(s);
+    wchar_t caption[256] = L"";
+    GetWindowTextW(seen.box, caption, 256);
+    seen.caption = caption;
+    BoxParts parts = {};
+    EnumChildWindows(seen.box, find_box_parts, (LPARAM)&parts);
+    if (parts.text) seen.text = text_of(parts.text);
+    if (parts.icon) {
+        RECT r = client_rect_of(s, parts.icon);
+        Capture c = capture_client(s, r);
+        for (uint32_t p : c.pixels) {
+            int red = p >> 16 & 0xFF, green = p >> 8 & 0xFF, blue = p & 0xFF;
+            if (red > 180 && green > 140 && blue < 100) seen.yellow++;
+            if (blue > 150 && red < 120) seen.blue++;
+        }
+    }
+    return seen;
+}
+
+void message_box_close(Session* s, const MessageBoxSeen& seen) {
+    PostMessageW(seen.box, WM_COMMAND, IDOK, 0);
+    for (DWORD waited = 0; IsWindow(seen.box) && waited < WAIT_MS; waited += POLL_MS) Sleep(POLL_MS);
+    check(s, !IsWindow(seen.box), "the message box did not close");
+    settle(s);
+}
+
+void expect_message_box(Session* s, const wchar_t* caption, const wchar_t* text, bool warning) {
+    MessageBoxSeen seen = message_box_wait(s, WAIT_MS);
+    check(s, seen.box != nullptr, "no message box \"%s\" appeared", utf8(text).c_str());
+    if (!seen.box) return;
+    check_text(s, "message box caption", seen.caption, caption);
+    check_text(s, "message box text", seen.text, text);
+    if (warning) check(s, seen.yellow > 20 && seen.yellow > seen.blue, "not a warning icon (yellow %d, blue %d)", seen.yellow, seen.blue);
+    else check(s, seen.blue > 20 && seen.blue > seen.yellow, "not an information icon (yellow %d, blue %d)", seen.yellow, seen.blue);
+    message_box_close(s, seen);
+}
+
+bool no_message_box(Session* s) { return find_process_window(s->process.dwProcessId, L"#32770", 0) == nullptr; }
+
+// ---- clipboard
+
+std::wstring clipboard_text() {
+    std::wstring text = L"(no text)";
+    for (int attempt = 0; attempt < 100 && !OpenClipboard(nullptr); attempt++) Sleep(POLL_MS);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data) {
+        const wchar_t* p = (const wchar_t*)GlobalLock(data);
+        if (p) text = p;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
