@@ -22,3 +22,8 @@ source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start
 ctest --test-dir build/win --output-on-failure
+
+echo "== byte identity of the two builds; the lean, traceable exe; a reproducible build"
+bash scripts/check-identity.sh build/native build/win
+bash scripts/check-exe.sh build/win/medtool.exe
+bash scripts/check-reproducible.sh build/win/medtool.exe
