@@ -1,9 +1,53 @@
 #!/usr/bin/env bash
-# Builds the Windows program and runs it under Wine.
+# Builds the Windows program and opens its window under Wine, in a private Wine prefix.
+# With a display ($DISPLAY set) the window opens there and the script returns when it is closed.
+# Without one, the window opens on a virtual display: the script saves a screenshot of it as a PNG,
+# prints the PNG's path, closes the window, then runs the self-test and prints its report.
 set -euo pipefail
+# BUILD_DIR (default build/win) names the build folder.
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+build=${BUILD_DIR:-build/win}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win -j "$(nproc)"
-echo "built build/win; the program's window arrives with app/"
+cmake --build "$build" -j "$(nproc)" --target medtool
+exe=$PWD/$build/medtool.exe
+out=$PWD/$build/run
+mkdir -p "$out"
+
+source scripts/wine-env.sh
+trap wine_env_stop EXIT
+if [ -n "${DISPLAY:-}" ]; then
+  wine_env_start use-display
+  echo "opening the window; close it to end"
+  wine "$exe"
+  exit 0
+fi
+
+wine_env_start
+echo "no display: opening the window on the virtual display $DISPLAY"
+wine "$exe" &
+program=$!
+# Wine names the X window of the program after the exe; once it is mapped, give it a moment to paint.
+window=
+for _ in $(seq 1 300); do
+  window=$(xwininfo -root -tree 2>/dev/null | awk '/"medtool.exe"/ && !/ 1x1\+/ { print $1; exit }')
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+if [ -z "$window" ]; then
+  echo "the window did not appear" >&2
+  kill "$program" 2>/dev/null || true
+  exit 1
+fi
+sleep 1
+import -window "$window" "$out/window.png"
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+echo "screenshot of the window: $out/window.png"
+
+echo "self-test: medtool.exe --selftest selftest.txt (in $out)"
+code=0
+(cd "$out" && wine "$exe" --selftest selftest.txt) || code=$?
+echo "exit code $code; report $out/selftest.txt:"
+tr -d '\r' < "$out/selftest.txt"

@@ -1,16 +1,19 @@
 # Sourced: a private Wine prefix and a virtual display for one run, and their clean-up.
 # wine_env_start sets WINEPREFIX and DISPLAY; wine_env_stop ends the prefix's server and the display.
+# `wine_env_start use-display` keeps the caller's $DISPLAY and starts no virtual display.
 
 wine_env_start() {
   WINE_ENV_DIR=$(mktemp -d /tmp/medtool-wine.XXXXXX)
   export WINEPREFIX=$WINE_ENV_DIR/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
-  # A display of our own for the windows; the first free number from 71 on.
-  local n=71
-  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  WINE_ENV_XVFB_PID=$!
-  export DISPLAY=:$n
+  if [ "${1:-}" != use-display ]; then
+    # A display of our own for the windows; the first free number from 71 on.
+    local n=71
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    WINE_ENV_XVFB_PID=$!
+    export DISPLAY=:$n
+  fi
   # One persistent server for the whole run, started before the prefix is made.
   mkdir -p "$WINEPREFIX"
   wineserver -p
