@@ -197,6 +197,7 @@ static bool contestants_agree() {
 // Collects the median CPU time of each benchmark while the console shows the run.
 class MedianCollector : public benchmark::ConsoleReporter {
 public:
+    MedianCollector() : ConsoleReporter(OO_Tabular) {}  // no colour codes: the output goes to logs
     std::map<std::string, double> median_ns;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs)

@@ -27,3 +27,6 @@ echo "== byte identity of the two builds; the lean, traceable exe; a reproducibl
 bash scripts/check-identity.sh build/native build/win
 bash scripts/check-exe.sh build/win/medtool.exe
 bash scripts/check-reproducible.sh build/win/medtool.exe
+
+echo "== benchmarks, a short run (figures and method: BENCHMARKS.md)"
+bash scripts/bench.sh --quick
