@@ -104,9 +104,14 @@ struct Capture {
 Capture capture_client(Session* s, RECT r);
 COLORREF client_pixel(Session* s, int x, int y);
 int count_colour(const Capture& c, COLORREF colour);
+// Captures r again and again, for up to two seconds, until more than min_count pixels show colour:
+// controls repaint some time after the command that changed them. Returns the last capture.
+Capture capture_until_colour(Session* s, RECT r, COLORREF colour, int min_count);
 // Renders text the way the program's painter does (font face, height, weight, flags) over a solid
-// background and compares it with the screen, pixel for pixel. Returns the number of differing pixels.
+// background and compares it with the screen, pixel for pixel, for up to two seconds until they agree.
+// Returns the number of differing pixels.
+// Only the first rows_compared rows of r are compared when it is above 0.
 int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
-                    UINT flags, COLORREF colour, COLORREF background);
+                    UINT flags, COLORREF colour, COLORREF background, int rows_compared = 0);
 // Saves the whole window as a PNG file.
 bool save_window_png(Session* s, const std::wstring& path);

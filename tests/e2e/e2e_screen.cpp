@@ -50,8 +50,17 @@ int count_colour(const Capture& c, COLORREF colour) {
     return n;
 }
 
+Capture capture_until_colour(Session* s, RECT r, COLORREF colour, int min_count) {
+    Capture c = capture_client(s, r);
+    for (ULONGLONG deadline = GetTickCount64() + 2000; count_colour(c, colour) <= min_count && GetTickCount64() < deadline;) {
+        Sleep(10);
+        c = capture_client(s, r);
+    }
+    return c;
+}
+
 int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
-                    UINT flags, COLORREF colour, COLORREF background) {
+                    UINT flags, COLORREF colour, COLORREF background, int rows_compared) {
     int width = r.right - r.left, rows = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -83,10 +92,15 @@ int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
-    Capture shown = capture_client(s, r);
     int differing = 0;
-    for (size_t i = 0; i < expected.size(); i++) differing += (expected[i] & 0xFFFFFF) != shown.pixels[i];
-    return differing;
+    for (ULONGLONG deadline = GetTickCount64() + 2000;;) {
+        Capture shown = capture_client(s, r);
+        differing = 0;
+        size_t compared = rows_compared > 0 ? (size_t)rows_compared * width : expected.size();
+        for (size_t i = 0; i < compared; i++) differing += (expected[i] & 0xFFFFFF) != shown.pixels[i];
+        if (differing == 0 || GetTickCount64() >= deadline) return differing;
+        Sleep(10);
+    }
 }
 
 bool save_window_png(Session* s, const std::wstring& path) {

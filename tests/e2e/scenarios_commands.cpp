@@ -24,7 +24,7 @@ static void expect_status(Session* s, const wchar_t* text) {
 // The verdict line holds text, drawn in colour and in no other level colour.
 static void expect_verdict(Session* s, const wchar_t* text, COLORREF colour) {
     check_text(s, "verdict line", text_of(child_at(s, 500, 150)), text);
-    Capture line = capture_client(s, { 492, 142, 984, 188 });
+    Capture line = capture_until_colour(s, { 492, 142, 984, 188 }, colour, 50);
     COLORREF other = colour == LEVEL_0 ? LEVEL_2 : LEVEL_0;
     int in_colour = count_colour(line, colour), in_other = count_colour(line, other);
     check(s, in_colour > 50 && in_other == 0, "verdict line colour: %d pixels in RGB(%d,%d,%d), %d in the other level's",

@@ -43,7 +43,7 @@ static void verdict_colours(Session* s) {
         click(s, ID_CALCULATE);
         settle(s);
         check_text(s, "verdict line", text_of(child_at(s, 500, 150)), c.verdict);
-        Capture line = capture_client(s, { 492, 142, 984, 188 });
+        Capture line = capture_until_colour(s, { 492, 142, 984, 188 }, LEVEL_COLOURS[c.colour], 20);
         for (int k = 0; k < 4; k++) {
             int n = count_colour(line, LEVEL_COLOURS[k]);
             if (k == c.colour) check(s, n > 20, "%s: only %d pixels in its level colour", utf8(c.verdict).c_str(), n);

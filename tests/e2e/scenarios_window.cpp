@@ -133,16 +133,11 @@ static void start_state_painting(Session* s) {
           RGB(44, 56, 66), RGB(255, 255, 255) },
     };
     for (const auto& t : texts) {
-        RECT r = t.r;
-        int differing = text_difference(s, r, t.text, YAHEI, t.height, t.weight, t.flags, t.colour, t.background);
-        if (t.rows) {  // compare only the first rows: render again into the shorter box would move the text
-            RECT lower = { r.left, r.top + t.rows, r.right, r.bottom };
-            Capture under = capture_client(s, lower);
-            differing -= (int)under.pixels.size() - count_colour(under, t.background);
-        }
+        int differing = text_difference(s, t.r, t.text, YAHEI, t.height, t.weight, t.flags, t.colour, t.background,
+                                        t.rows);
         check(s, differing == 0, "%s: %d pixels differ from the expected text", t.what, differing);
     }
-    Capture verdict = capture_client(s, { 492, 142, 984, 188 });
+    Capture verdict = capture_until_colour(s, { 492, 142, 984, 188 }, RGB(0, 128, 96), 50);
     check(s, count_colour(verdict, RGB(0, 128, 96)) > 50, "start verdict line is not drawn in the level-0 colour");
 }
 
@@ -181,12 +176,15 @@ static void pressed_buttons(Session* s) {
         { 1003, 340, RGB(226, 234, 240), RGB(255, 255, 255) },
     };
     for (const auto& b : buttons) {
+        const RECT spot = { b.x, 675, b.x + 1, 676 };
         PostMessageW(control(s, b.id), BM_SETSTATE, TRUE, 0);
         settle(s);
-        COLORREF down = client_pixel(s, b.x, 675);
+        uint32_t p = capture_until_colour(s, spot, b.pressed, 0).pixels[0];
+        COLORREF down = RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
         PostMessageW(control(s, b.id), BM_SETSTATE, FALSE, 0);
         settle(s);
-        COLORREF up = client_pixel(s, b.x, 675);
+        p = capture_until_colour(s, spot, b.released, 0).pixels[0];
+        COLORREF up = RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
         check(s, down == b.pressed, "button %d pressed: RGB(%d,%d,%d)", b.id, GetRValue(down), GetGValue(down), GetBValue(down));
         check(s, up == b.released, "button %d released: RGB(%d,%d,%d)", b.id, GetRValue(up), GetGValue(up), GetBValue(up));
     }
