@@ -2,6 +2,7 @@
 # Runs medtool.exe --selftest through wine from the shell, as a script or a build server would, and
 # checks the exit codes: 0 with a written report, 3 when the report cannot be written.
 set -u
+: "${WINEPREFIX:?run through scripts/test.sh, which prepares a private Wine prefix}"
 exe=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
