@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,12 @@ static std::string utf8(const wchar_t* text) {
     return n > 0 ? std::string(out.data(), (size_t)n - 1) : std::string("(not convertible)");
 }
 
-static const wchar_t REPORT_PATH[] = L"selftest_test_report.txt";
+// In the temporary folder, so a run from any folder leaves nothing behind in it.
+static const std::wstring report_path = (std::filesystem::temp_directory_path() / "medtool_selftest_test.txt").wstring();
+static const wchar_t* const REPORT_PATH = report_path.c_str();
 
 TEST(SelftestRun, BuiltinToolReportIsByteExact) {
-    remove("selftest_test_report.txt");
+    std::filesystem::remove(report_path);
     EXPECT_EQ(SELFTEST_PASSED, selftest_run(REPORT_PATH));
     EXPECT_EQ("TOOL|115|尿/血渗透压比|肾内科\r\n"
               "LEVEL|0\r\n"
