@@ -10,6 +10,7 @@
 static const wchar_t DOSING_HEADING[] = L"首剂时间 %.0f:%02d，间隔 %ls 小时，共 %d 次：";
 // Day, hour, minute. The day prints from a double: a large start or interval puts it beyond int.
 static const wchar_t DOSING_ENTRY[] = L"第%.0f天 %02d:%02d";
+static const wchar_t DOSING_NO_TIME[] = L"第--天 --:--";
 static const wchar_t DOSING_SEPARATOR[] = L"  |  ";
 static const wchar_t DOSING_NOTE[] = L"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。";
 static const wchar_t DOSING_VERDICT[] = L"给药时间表已生成，注意首剂与夜间给药时间";
@@ -39,12 +40,17 @@ int report_dosing(const ToolDef* tool, const double* input_values,
     // after midnight is 08:11, since 0.2 * 60 comes out just below 12).
     for (int j = 0; j < times; j++) {
         double t = (double)j * interval + start;  // hours after midnight of day 1
-        double r = fmod(t, 24.0);                 // [0, 24)
-        int hour = (int)r;
-        int minute = (int)((r - hour) * 60.0);
-        double day = 1.0 + trunc(t / 24.0);
         wchar_t entry[64];
-        wformat(entry, dimof(entry), DOSING_ENTRY, day, hour, minute);
+        if (isfinite(t)) {
+            double r = fmod(t, 24.0);  // [0, 24)
+            int hour = (int)r;
+            int minute = (int)((r - hour) * 60.0);
+            double day = 1.0 + trunc(t / 24.0);
+            wformat(entry, dimof(entry), DOSING_ENTRY, day, hour, minute);
+        } else {
+            // Start and interval so large that the dose time overflows: there is no clock time.
+            text_copy(entry, dimof(entry), DOSING_NO_TIME);
+        }
         text_append(result_text, result_cap, entry);
         if (j + 1 < times) text_append(result_text, result_cap, DOSING_SEPARATOR);
     }

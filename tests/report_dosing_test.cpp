@@ -101,3 +101,16 @@ TEST(ReportDosing, CutInsideTheEntriesDropsTheRest) {
     EXPECT_STREQ(L"首剂时间 8:00，间隔 8 小时，共 3 次：\r\n第1天 08:00  |  第1天", run.text);
     EXPECT_EQ(L'#', run.text[cap]);
 }
+
+// A dose time that overflows to infinity has no clock time; the doses before it still print.
+TEST(ReportDosing, DoseTimeBeyondInfinityPrintsNoClockTime) {
+    const double values[] = { 0, 1e308, 3 };
+    ReportRun run;
+    run_report(report_tool(2, DOSING_INPUTS), values, &run);
+    std::wstring entries = line_at(run.text, 1);
+    EXPECT_EQ(0u, entries.find(L"第1天 00:00  |  第"));
+    const std::wstring last = L"  |  第--天 --:--";
+    ASSERT_GE(entries.size(), last.size());
+    EXPECT_EQ(last, entries.substr(entries.size() - last.size()));
+    EXPECT_EQ(3, line_count(run.text));
+}
