@@ -23,7 +23,7 @@ int record_header(const ToolDef* tool, wchar_t* text, int cap) {
         text_append(text, cap, piece);
     }
     text_append(text, cap, L",结果\r\n");
-    return text_length(text);
+    return cap > 0 ? text_length(text) : 0;
 }
 
 int record_line(const ToolDef* tool, const double* values, const wchar_t* result, LocalTime now,
@@ -41,7 +41,7 @@ int record_line(const ToolDef* tool, const double* values, const wchar_t* result
     wformat(tail, RECORD_RESULT_CAP, L",%ls", result);
     text_append(text, cap, tail);
     text_append(text, cap, L"\r\n");
-    return text_length(text);
+    return cap > 0 ? text_length(text) : 0;
 }
 
 // Makes every folder of the chain, parents first. The first three characters (a drive root such as

@@ -95,6 +95,19 @@ TEST(RecordLine, PrintsValuesWithPercentG) {
     }
 }
 
+// Capacities 0 and 1 write at most the terminator and report what they wrote.
+TEST(RecordLine, TinyCapacitiesWriteNothingPastThem) {
+    const double value = 1;
+    for (int cap = 0; cap <= 1; cap++) {
+        SCOPED_TRACE(cap);
+        wchar_t text[4] = { L'#', L'#', L'#', L'#' };
+        EXPECT_EQ(0, record_line(&ONE_INPUT_TOOL, &value, L"r", SAVE_TIME, text, cap));
+        EXPECT_EQ(0, record_header(&ONE_INPUT_TOOL, text, cap));
+        EXPECT_EQ(cap == 1 ? L'\0' : L'#', text[0]);
+        EXPECT_EQ(L'#', text[1]);
+    }
+}
+
 TEST(RecordLine, KeepsLineBreaksOfTheResultAndCutsItAt254Characters) {
     static const struct { const char* label; std::wstring result; std::wstring kept; } cases[] = {
         { "several lines", L"甲：1\r\n乙：2\r\n", L"甲：1\r\n乙：2\r\n" },

@@ -34,7 +34,7 @@ static std::wstring wide_text(FuzzedDataProvider* in, size_t longest) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
-    int cap = in.ConsumeBool() ? RECORD_LINE_CAP : in.ConsumeIntegralInRange<int>(1, RECORD_LINE_CAP);
+    int cap = in.ConsumeBool() ? RECORD_LINE_CAP : in.ConsumeIntegralInRange<int>(0, RECORD_LINE_CAP);
     int count = in.ConsumeIntegralInRange<int>(0, MAX_VALUES);
     std::wstring labels[MAX_VALUES];
     ToolInput inputs[MAX_VALUES] = {};
