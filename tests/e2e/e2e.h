@@ -39,6 +39,7 @@ extern const ScenarioList WINDOW_SCENARIOS;
 extern const ScenarioList COMMAND_SCENARIOS;
 extern const ScenarioList WIDE_SCENARIOS;
 extern const ScenarioList SELFTEST_SCENARIOS;
+extern const ScenarioList SAVE_SCENARIOS;
 
 // Paths the runner was given (Windows form).
 struct DriverPaths {

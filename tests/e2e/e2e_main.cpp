@@ -16,6 +16,7 @@ static const ScenarioList* const LISTS[] = {
     &COMMAND_SCENARIOS,
     &WIDE_SCENARIOS,
     &SELFTEST_SCENARIOS,
+    &SAVE_SCENARIOS,
 };
 
 // A Unix absolute path names the same file through drive Z: under Wine.

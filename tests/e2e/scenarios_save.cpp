@@ -1,6 +1,6 @@
 // Save scenarios with the built-in tool: the hint without a result, the record file in the local
 // app-data folder of the Wine prefix, and a save while another process holds the file open without
-// sharing (a spreadsheet's lock), then again after it lets go. Exports RECORD_SCENARIOS.
+// sharing (a spreadsheet's lock), then again after it lets go. Exports SAVE_SCENARIOS.
 #include <stdio.h>
 
 #include "e2e.h"
@@ -131,4 +131,4 @@ static const Scenario SCENARIOS[] = {
     { "save: record file after a calculation",     PROGRAM_BUILTIN, save_after_calculation },
     { "save: locked file refused, then appended",  PROGRAM_BUILTIN, save_while_locked },
 };
-const ScenarioList RECORD_SCENARIOS = { SCENARIOS, (int)(sizeof SCENARIOS / sizeof SCENARIOS[0]) };
+const ScenarioList SAVE_SCENARIOS = { SCENARIOS, (int)(sizeof SCENARIOS / sizeof SCENARIOS[0]) };
