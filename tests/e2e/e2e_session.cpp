@@ -6,7 +6,7 @@
 
 #include "e2e.h"
 
-enum { POLL_MS = 5, WAIT_MS = 8000, ID_RESULT_BOX = 3000 };
+enum { POLL_MS = 5, WAIT_MS = 8000, ID_RESULT_BOX = 3000, START_ATTEMPTS = 5, START_RETRY_MS = 300 };
 
 std::string utf8(const std::wstring& text) {
     int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -36,8 +36,20 @@ bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* a
     if (args && args[0]) line += L" " + std::wstring(args);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
-    *pi = {};
-    return CreateProcessW(exe, &line[0], nullptr, nullptr, FALSE, 0, nullptr, cwd, &si, pi) != 0;
+    // Under Wine on a busy machine a start now and then fails before the new process runs any of
+    // its code (the loader cannot set up the process), so a failed start is tried again a few
+    // times. A program that really cannot start fails every attempt; the last error is kept.
+    for (int attempt = 1;; attempt++) {
+        *pi = {};
+        if (CreateProcessW(exe, &line[0], nullptr, nullptr, FALSE, 0, nullptr, cwd, &si, pi)) return true;
+        DWORD error = GetLastError();
+        fprintf(stderr, "note: starting the program failed (attempt %d, error %lu)\n", attempt, (unsigned long)error);
+        if (attempt == START_ATTEMPTS) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(START_RETRY_MS);
+    }
 }
 
 long process_wait(const PROCESS_INFORMATION* pi, DWORD timeout_ms) {
@@ -84,7 +96,7 @@ HWND find_process_window(DWORD pid, const wchar_t* cls, DWORD timeout_ms) {
 bool session_open(Session* s, const wchar_t* exe) {
     s->exe = exe;
     if (!process_start(&s->process, exe, L"", nullptr)) {
-        check(s, false, "cannot start %s", utf8(exe).c_str());
+        check(s, false, "cannot start %s (error %lu)", utf8(exe).c_str(), (unsigned long)GetLastError());
         return false;
     }
     s->main = find_process_window(s->process.dwProcessId, L"KavriMedToolWnd", WAIT_MS);
