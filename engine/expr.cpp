@@ -98,13 +98,22 @@ static double expr_call2(const char* name, double a, double b, int* failed) {
     return 0.0;
 }
 
-// A variable: the first input with this key, else the first output, else a failure.
-static double lookup(ExprContext* ctx, const char* name) {
+// True when `key` is exactly the `len` characters at `name`.
+static bool key_is(const char* key, const char* name, int len) {
+    if (!key || key[0] != name[0]) return false;  // most keys differ in their first character
+    for (int k = 1; k < len; k++)
+        if (key[k] != name[k]) return false;
+    return key[len] == 0;
+}
+
+// A variable: the first input with this key, else the first output, else a failure. `name` holds
+// `len` name characters.
+static double lookup(ExprContext* ctx, const char* name, int len) {
     const ToolDef* tool = ctx->tool;
     for (int i = 0; i < tool->input_count; i++)
-        if (tool->inputs[i].key && same_name(tool->inputs[i].key, name)) return ctx->input_values[i];
+        if (key_is(tool->inputs[i].key, name, len)) return ctx->input_values[i];
     for (int j = 0; j < tool->output_count; j++)
-        if (tool->outputs[j].key && same_name(tool->outputs[j].key, name)) return ctx->output_values[j];
+        if (key_is(tool->outputs[j].key, name, len)) return ctx->output_values[j];
     ctx->failed = 1;
     return 0.0;
 }
@@ -120,8 +129,7 @@ static double expr_parse_name(ExprContext* ctx) {
     }
     name[len] = 0;
     ctx->cursor = p + len;
-    skip_space(ctx);
-    if (*ctx->cursor != '(') return lookup(ctx, name);
+    if (skip_space(ctx) != '(') return lookup(ctx, name, len);
 
     ctx->cursor++;
     double a = expr_parse_ternary(ctx);
@@ -133,8 +141,8 @@ static double expr_parse_name(ExprContext* ctx) {
 
 // unary := '-' unary | '+' unary | '!' unary | '(' ternary ')' | number | name
 static double expr_parse_unary(ExprContext* ctx) {
-    skip_space(ctx);
-    char c = *ctx->cursor;
+    char c = skip_space(ctx);
+    if (is_name_start(c)) return expr_parse_name(ctx);
     if (c == '(') {
         ctx->cursor++;
         double v = expr_parse_ternary(ctx);
@@ -151,7 +159,6 @@ static double expr_parse_unary(ExprContext* ctx) {
         ctx->cursor = end;
         return v;
     }
-    if (is_name_start(c)) return expr_parse_name(ctx);
     ctx->failed = 1;
     return 0.0;
 }
