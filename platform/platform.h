@@ -35,6 +35,9 @@ bool platform_file_exists(const wchar_t* path);
 // Opens a file by its wide path with a C stdio mode ("rb", "ab", "wb"). Null when it cannot be opened.
 FILE* platform_open_file(const wchar_t* path, const char* mode);
 
+// Deletes a file. False when it cannot.
+bool platform_remove_file(const wchar_t* path);
+
 // Cuts an open file back to size bytes; undoes an append that stopped part way. False when it cannot.
 bool platform_truncate_file(FILE* file, long long size);
 

@@ -58,6 +58,11 @@ FILE* platform_open_file(const wchar_t* path, const char* mode) {
     return narrow_path(path, narrow) ? fopen(narrow, mode) : nullptr;
 }
 
+bool platform_remove_file(const wchar_t* path) {
+    char narrow[NARROW_PATH_CAP];
+    return narrow_path(path, narrow) && unlink(narrow) == 0;
+}
+
 bool platform_truncate_file(FILE* file, long long size) {
     return fflush(file) == 0 && ftruncate(fileno(file), (off_t)size) == 0;
 }
@@ -88,14 +93,19 @@ int platform_wide_from_utf8(const char* text, wchar_t* out, int cap) {
     int n = 0;
     const unsigned char* p = (const unsigned char*)text;
     for (;;) {
+        // Continuation bytes after the lead byte, and the smallest value each length may encode:
+        // a longer form (overlong), a UTF-16 surrogate or a value beyond U+10FFFF is invalid, as
+        // MultiByteToWideChar with MB_ERR_INVALID_CHARS finds on the Windows side.
+        static const uint32_t SMALLEST[] = { 0, 0x80, 0x800, 0x10000 };
         uint32_t c = *p++;
-        int more = c < 0x80 ? 0 : c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+        int more = c < 0x80 ? 0 : c < 0xC2 ? -1 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : c < 0xF5 ? 3 : -1;
         if (more < 0) return 0;
         c &= more == 0 ? 0x7F : more == 1 ? 0x1F : more == 2 ? 0x0F : 0x07;
         for (int i = 0; i < more; i++, p++) {
             if ((*p & 0xC0) != 0x80) return 0;
             c = c << 6 | (*p & 0x3F);
         }
+        if (c < SMALLEST[more] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return 0;
         if (n >= cap) return 0;
         out[n++] = (wchar_t)c;
         if (c == 0) return n;

@@ -34,6 +34,8 @@ FILE* platform_open_file(const wchar_t* path, const char* mode) {
     return _wfopen(path, wide_mode);
 }
 
+bool platform_remove_file(const wchar_t* path) { return DeleteFileW(path) != 0; }
+
 bool platform_truncate_file(FILE* file, long long size) {
     return fflush(file) == 0 && _chsize_s(_fileno(file), size) == 0;
 }

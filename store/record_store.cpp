@@ -94,23 +94,21 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
     make_folder_chain(folder);
 
     // Asked of the file system, not by opening: a file another program holds locked exists all the
-    // same, and must not get a second byte-order mark and header when the lock goes.
-    out.new_file = !platform_file_exists(out.path);
+    // same. A file this save makes and then cannot fill is removed again.
+    bool existed = platform_file_exists(out.path);
 
-    // Everything this save writes, built before the file is opened, so that a failure leaves the file
-    // as it was instead of holding a header without its line.
+    // Everything this save may write, built before the file is opened, so that a failure leaves the
+    // file as it was instead of holding a header without its line: the byte-order mark and header
+    // (the first `header_bytes` bytes), then the line.
     char bytes[RECORD_BYTES_CAP];
-    int n = 0;
-    bool built = true;
-    if (out.new_file) {
-        wchar_t header[RECORD_HEADER_CAP];
-        record_header(tool, header, RECORD_HEADER_CAP);
-        bytes[0] = (char)0xEF;
-        bytes[1] = (char)0xBB;
-        bytes[2] = (char)0xBF;
-        n = 3;
-        built = utf8_put(header, bytes, &n);
-    }
+    bytes[0] = (char)0xEF;
+    bytes[1] = (char)0xBB;
+    bytes[2] = (char)0xBF;
+    int n = 3;
+    wchar_t header[RECORD_HEADER_CAP];
+    record_header(tool, header, RECORD_HEADER_CAP);
+    bool built = utf8_put(header, bytes, &n);
+    int header_bytes = n;
     wchar_t line[RECORD_LINE_CAP];
     record_line(tool, values, result, now, line, RECORD_LINE_CAP);
     if (!built || !utf8_put(line, bytes, &n)) {
@@ -125,12 +123,20 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
     }
     // Unbuffered: the bytes go to the system in one write, and a failing write shows here.
     setvbuf(file, nullptr, _IONBF, 0);
-    // A write can stop part way (a full disk, a quota); the end of the file before it is where the
-    // part is cut off again, so the next save does not continue a broken row.
+    // The end of the file before this save. An empty file (new, or left empty by anyone) gets the
+    // byte-order mark and header first, so every record file starts with them. A write can stop part
+    // way (a full disk, a quota); the old end is where the part is cut off again, so the next save
+    // does not continue a broken row.
     long long start = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
-    bool written = start >= 0 && fwrite(bytes, 1, (size_t)n, file) == (size_t)n;
+    out.new_file = start == 0;
+    const char* from = out.new_file ? bytes : bytes + header_bytes;
+    size_t count = (size_t)(bytes + n - from);
+    bool written = start >= 0 && fwrite(from, 1, count, file) == count;
     if (!written && start >= 0) platform_truncate_file(file, start);
     bool closed = fclose(file) == 0;
-    if (!written || !closed) out.status = RECORD_WRITE_FAILED;
+    if (!written || !closed) {
+        out.status = RECORD_WRITE_FAILED;
+        if (!existed && start == 0) platform_remove_file(out.path);
+    }
     return out;
 }

@@ -30,16 +30,17 @@ enum {
 static_assert(RECORD_HEAD_CAP >= 20 + 30, "room for the timestamp, the comma and a tool name");
 
 enum RecordStatus {
-    RECORD_SAVED,          // the whole line (and, for a new file, the BOM and header) is in the file
+    RECORD_SAVED,          // the whole line (and, for an empty or new file, the BOM and header) is in the file
     RECORD_NO_APPDATA,     // the app-data folder is unknown; nothing was made or written anywhere
     RECORD_PATH_TOO_LONG,  // the records folder or file path would be cut; nothing made or written
     RECORD_OPEN_FAILED,    // the file could not be opened for appending (locked, read-only, no folder)
-    RECORD_WRITE_FAILED,   // the write or the close failed; a part written was cut off again
+    RECORD_WRITE_FAILED,   // the write or the close failed; a part written was cut off again, and a
+                           // file this save made was removed
 };
 
 struct RecordOutcome {
     RecordStatus status;
-    bool         new_file;               // the file did not exist, so BOM and header went first
+    bool         new_file;               // the file was new or empty, so BOM and header went first
     wchar_t      path[RECORD_PATH_CAP];  // the record file; empty for RECORD_NO_APPDATA, and for
                                          // RECORD_PATH_TOO_LONG the records folder as far as it fits
 };
@@ -59,9 +60,9 @@ int record_line(const ToolDef* tool, const double* values, const wchar_t* result
                 wchar_t* text, int cap);
 
 // Appends the record line of one save to the tool's file in "<appdata>/KavriMedSuite/records",
-// making the folder chain first; a file that does not exist (asked of the file system) gets the
-// byte-order mark and the header before the line. All bytes are built first and written with one
-// write; a write that fails part way is cut off again, so the file holds the whole save or none of it.
+// making the folder chain first; a new or empty file gets the byte-order mark and the header before
+// the line. All bytes are built first and written with one write; a write that fails part way is cut
+// off again, and a file the save made is removed, so the file holds the whole save or none of it.
 // An empty or null appdata writes nothing anywhere. result is never null. Allocates nothing of its own.
 RecordOutcome record_append(const ToolDef* tool, const double* values, const wchar_t* result,
                             const wchar_t* appdata, LocalTime now);

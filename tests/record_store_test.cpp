@@ -154,6 +154,13 @@ TEST(RecordAppend, NewFileThenAppendThenRecreatedAfterDeletion) {
     EXPECT_EQ(RECORD_SAVED, third.status);
     EXPECT_TRUE(third.new_file);
     EXPECT_EQ(header + line, file_bytes(file));
+
+    // An empty file (left by a failed save of another program, or made by hand) starts like a new one.
+    fclose(platform_open_file(file.wstring().c_str(), "wb"));
+    RecordOutcome fourth = save(tool, values, copy, appdata);
+    EXPECT_EQ(RECORD_SAVED, fourth.status);
+    EXPECT_TRUE(fourth.new_file);
+    EXPECT_EQ(header + line, file_bytes(file));
     fs::remove_all(appdata);
 }
 
@@ -238,7 +245,7 @@ static void file_size_limited(const fs::path&, const fs::path& file) {
     signal(SIGXFSZ, SIG_IGN);
     struct rlimit limit;
     getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = fs::file_size(file) + 10;
+    limit.rlim_cur = (fs::exists(file) ? fs::file_size(file) : 0) + 10;
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
@@ -264,6 +271,7 @@ TEST(RecordAppend, FailureWritesNothingAndIsReported) {
         // root writes into it. The locked file (below) covers an open that fails on an existing file.
 #ifndef _WIN32
         { "write stops part way", true, file_size_limited, file_size_unlimited, RECORD_WRITE_FAILED },
+        { "write to a new file stops part way", false, file_size_limited, file_size_unlimited, RECORD_WRITE_FAILED },
 #endif
     };
     double value = 5;
@@ -285,6 +293,12 @@ TEST(RecordAppend, FailureWritesNothingAndIsReported) {
             EXPECT_EQ(before, file_bytes(file));
         } else {
             EXPECT_FALSE(fs::is_regular_file(file));
+        }
+        // Once the cause is gone, the next save finds the file as it was before the failed one.
+        if (c.undo) {
+            ASSERT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+            std::string line = "2026-12-07 09:30:05,测试,剂量=5,r\r\n";
+            EXPECT_EQ((c.existing ? before : "\xEF\xBB\xBF时间,工具,剂量,结果\r\n") + line, file_bytes(file));
         }
         fs::remove_all(appdata);
     }
