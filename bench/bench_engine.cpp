@@ -17,13 +17,14 @@
 
 #include "engine/compute.h"
 #include "engine/expr.h"
+#include "engine/portable_math.h"
 #include "reports/report.h"
 
 // The clinical values every contestant computes with; volatile so the floor loads them each time.
 static volatile double uosm = 600, sosm = 290, age = 60, weight = 72, scr = 1.1, female = 1, height = 170,
                        ca = 8.5, alb = 3.2, ratio = 600.0 / 290.0;
 
-// The floor: each formula written directly in C++.
+// The floor: each formula written directly in C++, with the pow that both builds use.
 static double floor_uosm_sosm() { return uosm / sosm; }
 static double floor_ratio_cut() { return ratio < 1.5 ? 1.0 : 0.0; }
 static double floor_cockcroft_gault() {
@@ -31,8 +32,8 @@ static double floor_cockcroft_gault() {
 }
 static double floor_ckd_epi_2021() {
     double f = female, s = scr, kappa = f != 0 ? 0.7 : 0.9, alpha = f != 0 ? -0.241 : -0.302;
-    return 142 * pow(fmin(s / kappa, 1), alpha) * pow(fmax(s / kappa, 1), -1.2) * pow(0.9938, age) *
-           (f != 0 ? 1.012 : 1);
+    return 142 * portable_pow(fmin(s / kappa, 1), alpha) * portable_pow(fmax(s / kappa, 1), -1.2) *
+           portable_pow(0.9938, age) * (f != 0 ? 1.012 : 1);
 }
 static double floor_bmi() { double h = height / 100; return weight / (h * h); }
 static double floor_bsa_mosteller() { return sqrt(height * weight / 3600); }

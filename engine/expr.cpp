@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "engine/number_read.h"
+#include "engine/portable_math.h"
 
 // The state of one evaluation; lives on the caller's stack.
 struct ExprContext {
@@ -66,19 +67,19 @@ double expr_call1(const char* name, double x, int* failed) {
     if (same_name(name, "abs")) return fabs(x);
     if (same_name(name, "log")) {
         if (x <= 0) { *failed = 1; return 0.0; }
-        return log(x);
+        return portable_log(x);
     }
     if (same_name(name, "log10")) {
         if (x <= 0) { *failed = 1; return 0.0; }
-        return log10(x);
+        return portable_log10(x);
     }
-    if (same_name(name, "exp")) return exp(x);
+    if (same_name(name, "exp")) return portable_exp(x);
     if (same_name(name, "floor")) return floor(x);
     if (same_name(name, "ceil")) return ceil(x);
     if (same_name(name, "round")) return floor(x + 0.5);
     if (same_name(name, "cbrt")) {
         const double third = 1.0 / 3.0;
-        return x < 0 ? -pow(-x, third) : pow(x, third);
+        return x < 0 ? -portable_pow(-x, third) : portable_pow(x, third);
     }
     if (same_name(name, "sign")) return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
     *failed = 1;
@@ -89,7 +90,7 @@ double expr_call1(const char* name, double x, int* failed) {
 static double expr_call2(const char* name, double a, double b, int* failed) {
     if (same_name(name, "min")) return a < b ? a : b;
     if (same_name(name, "max")) return a > b ? a : b;
-    if (same_name(name, "pow")) return pow(a, b);
+    if (same_name(name, "pow")) return portable_pow(a, b);
     if (same_name(name, "mod")) {
         if (b == 0) { *failed = 1; return 0.0; }
         return fmod(a, b);
@@ -168,7 +169,7 @@ static double expr_parse_power(ExprContext* ctx) {
     double base = expr_parse_unary(ctx);
     if (!accept(ctx, "^")) return base;
     double exponent = expr_parse_power(ctx);
-    return pow(base, exponent);
+    return portable_pow(base, exponent);
 }
 
 // product := power {('*' | '/' | '%') power}   ("**" ends the product; a zero divisor makes it 0.0)

@@ -1,15 +1,18 @@
 // The byte-identity corpus: writes, as UTF-8, everything the user or a record file sees for a fixed set
 // of cases, so that the native build and the Windows build (under Wine) can be compared byte for byte
 // by scripts/check-identity.sh. Cases: the built-in tool at ordinary, boundary and failing inputs;
-// generic tools over every format code, level and function; every report kind with parameter
-// variants; self-test reports; record headers and lines.
+// generic tools over every format code, level and function; the functions' results as raw bits over
+// many arguments; every report kind with parameter variants; self-test reports; record headers and
+// lines.
 //   identity_dump <folder>   writes <folder>/corpus.txt and <folder>/selftest.txt (the built-in tool's
 //                            self-test report, to compare with the exe's own --selftest)
 #include <math.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "engine/compute.h"
+#include "engine/expr.h"
 #include "engine/format.h"
 #include "platform/platform.h"
 #include "reports/report.h"
@@ -131,6 +134,33 @@ static const double AB_CASES[][2] = {
     { 700, 1e-3 }, { -1e10, 7 }, { 1e15, 1e-15 }, { 12.345, 0.001 }, { 86.5, 4 }, { 3, 3 },
 };
 
+// ---- the functions bit for bit: printed results hide differences in the last bits, which a rule's
+// cut-off or a rounding boundary can still reveal. Each formula over many arguments, as raw bits.
+static const char* const BIT_FORMULAS[] = {
+    "exp(a)", "log(b)", "log10(b)", "pow(b,a)", "b^(a/7)", "10^-(b%9)", "cbrt(a*b)", "sqrt(b)", "mod(b,a)",
+};
+
+static void bits_cases() {
+    const ToolDef tool = { 903, L"位", nullptr, L"", L"", nullptr, dimof(AB), AB, 0, nullptr, 0, nullptr, 0 };
+    uint64_t state = 0x9E3779B97F4A7C15ull;  // a fixed sequence of arguments (xorshift)
+    for (int f = 0; f < dimof(BIT_FORMULAS); f++) {
+        put_case("bits", f);
+        fprintf(out, "%s\n", BIT_FORMULAS[f]);
+        for (int i = 0; i < 400; i++) {
+            state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+            // a in [-40, 40), b in (0, 2000): spans the clinical ranges, tiny and large powers
+            double values[MAX_VALUES] = { (double)(state % 80000) / 1000.0 - 40.0,
+                                          (double)(state >> 40 & 0xFFFFF) / 524.288 + 1e-3 };
+            double outputs[MAX_VALUES] = {};
+            int failed;
+            double v = expr_eval(&tool, BIT_FORMULAS[f], values, outputs, &failed);
+            uint64_t bits;
+            memcpy(&bits, &v, sizeof bits);
+            fprintf(out, "%d %016llx\n", failed, (unsigned long long)bits);
+        }
+    }
+}
+
 // ---- the reports: every kind, each parameter at ordinary, limit and out-of-range values ----
 static const ToolInput PARAMS[] = {
     // key        label       unit  default
@@ -225,6 +255,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < dimof(BUILTIN_CASES); i++) compute_case("builtin", i, builtin, BUILTIN_CASES[i]);
     for (int i = 0; i < dimof(AB_CASES); i++) compute_case("formats", i, &FORMAT_TOOL, AB_CASES[i]);
     for (int i = 0; i < dimof(AB_CASES); i++) compute_case("functions", i, &FUNCTION_TOOL, AB_CASES[i]);
+    bits_cases();
 
     static wchar_t header[RECORD_HEADER_CAP], name[32];
     const ToolDef* headed[] = { builtin, &FORMAT_TOOL };
