@@ -113,5 +113,9 @@ double input_text_value(const wchar_t* text) {
         n++;
     }
     narrow[n] = 0;
-    return strtod(narrow, nullptr);
+    // Text that holds no number is 0, and +0 in both builds: mingw's strtod gives -0 for text such as
+    // "-x" where it converts nothing, and that sign would print ("-0.00") and be saved.
+    char* end = nullptr;
+    double value = strtod(narrow, &end);
+    return end == narrow ? 0.0 : value;
 }

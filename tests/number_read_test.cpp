@@ -30,6 +30,21 @@ TEST(InputTextValue, Texts) {
     }
 }
 
+// Text that starts like a number but holds none is +0 in both builds (mingw's strtod gives -0 for
+// some); "-0" is a number, minus zero.
+TEST(InputTextValue, NoNumberIsPlusZero) {
+    static const struct { const wchar_t* text; bool negative; } cases[] = {
+        { L"-x", false }, { L"- 5", false }, { L"-.", false }, { L"-e5", false }, { L"+", false },
+        { L"-", false }, { L" -abc", false }, { L"-0", true }, { L"-0.0e3", true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (int)c.text[1]);
+        double v = input_text_value(c.text);
+        EXPECT_EQ(0.0, v);
+        EXPECT_EQ(c.negative, (bool)signbit(v));
+    }
+}
+
 // These are refused by the calculate command, so they must come back as infinity or NaN.
 TEST(InputTextValue, NonFiniteForms) {
     static const wchar_t* const texts[] = { L"inf", L"-INF", L"Infinity", L"nan", L"-nan", L"NaN(1)", L"1e999", L" -1e400x" };

@@ -65,6 +65,8 @@ TEST(ReportDosing, HeadingAndEntriesFollowTheParameters) {
         // A day count beyond int prints whole: 1e11 hours is day 4166666667 at 16:00.
         { "start 1e11 hours",       1e11, 8,    1, L"首剂时间 100000000000:00，间隔 8 小时，共 1 次：",
           L"第4166666667天 16:00" },
+        { "start -0 is 0:00",       -0.0, 8,    1, L"首剂时间 0:00，间隔 8 小时，共 1 次：",
+          L"第1天 00:00" },
     };
     const ToolDef tool = report_tool(2, DOSING_INPUTS);
     for (const auto& c : cases) {
@@ -113,4 +115,26 @@ TEST(ReportDosing, DoseTimeBeyondInfinityPrintsNoClockTime) {
     ASSERT_GE(entries.size(), last.size());
     EXPECT_EQ(last, entries.substr(entries.size() - last.size()));
     EXPECT_EQ(3, line_count(run.text));
+}
+
+// Numbers of any size print whole: 1e80 hours is a day of 79 digits, an interval of 1e100 hours has
+// 101 digits; every entry keeps its day and clock time.
+TEST(ReportDosing, HugeStartAndIntervalPrintWhole) {
+    static const struct { const char* label; double start, interval; size_t day_digits, interval_digits; } cases[] = {
+        { "start 1e80",     1e80, 8,     79,  1 },
+        { "interval 1e100", 0,    1e100, 99,  101 },  // the second dose's day: 1e100 / 24
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const double values[] = { c.start, c.interval, 2 };
+        ReportRun run;
+        run_report(report_tool(2, DOSING_INPUTS), values, &run);
+        std::wstring heading = line_at(run.text, 0), entries = line_at(run.text, 1);
+        size_t from = heading.find(L"间隔 ") + 3, to = heading.find(L" 小时");
+        EXPECT_EQ(c.interval_digits, to - from) << heading;
+        size_t second = entries.rfind(L"第") + 1, day_end = entries.rfind(L"天 ");
+        EXPECT_EQ(c.day_digits, day_end - second) << entries;
+        EXPECT_EQ(L':', entries[entries.size() - 3]) << entries;
+        EXPECT_EQ(entries.size() - 7, day_end) << entries;  // "天 hh:mm" ends the line
+    }
 }

@@ -2,8 +2,8 @@
 // of cases, so that the native build and the Windows build (under Wine) can be compared byte for byte
 // by scripts/check-identity.sh. Cases: the built-in tool at ordinary, boundary and failing inputs;
 // generic tools over every format code, level and function; the functions' results as raw bits over
-// many arguments; every report kind with parameter variants; self-test reports; record headers and
-// lines.
+// many arguments; input box texts; every report kind with parameter variants; self-test reports;
+// record headers and lines.
 //   identity_dump <folder>   writes <folder>/corpus.txt and <folder>/selftest.txt (the built-in tool's
 //                            self-test report, to compare with the exe's own --selftest)
 #include <math.h>
@@ -14,6 +14,7 @@
 #include "engine/compute.h"
 #include "engine/expr.h"
 #include "engine/format.h"
+#include "engine/number_read.h"
 #include "platform/platform.h"
 #include "reports/report.h"
 #include "store/record_store.h"
@@ -161,6 +162,23 @@ static void bits_cases() {
     }
 }
 
+// ---- the input boxes: what a typed text reads as, as raw bits (a sign of zero prints and is saved)
+static const wchar_t* const INPUT_TEXTS[] = {
+    L"600", L" 290", L"-0", L"-x", L"- 5", L"-.", L"-e5", L"+", L"abc", L"1,5", L"0x1.8p1", L"1e-400",
+    L"-1e-400", L"2.0689655172413794", L"434.99", L".5e1", L"7５", L"inf", L"-nan", L"1e999",
+};
+
+static void input_text_cases() {
+    put_case("input texts", 0);
+    for (const wchar_t* text : INPUT_TEXTS) {
+        double v = input_text_value(text);
+        uint64_t bits;
+        memcpy(&bits, &v, sizeof bits);
+        put(text);
+        fprintf(out, " %016llx\n", (unsigned long long)(isnan(v) ? 0x7ff8000000000000ull : bits));
+    }
+}
+
 // ---- the reports: every kind, each parameter at ordinary, limit and out-of-range values ----
 static const ToolInput PARAMS[] = {
     // key        label       unit  default
@@ -256,6 +274,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < dimof(AB_CASES); i++) compute_case("formats", i, &FORMAT_TOOL, AB_CASES[i]);
     for (int i = 0; i < dimof(AB_CASES); i++) compute_case("functions", i, &FUNCTION_TOOL, AB_CASES[i]);
     bits_cases();
+    input_text_cases();
 
     static wchar_t header[RECORD_HEADER_CAP], name[32];
     const ToolDef* headed[] = { builtin, &FORMAT_TOOL };
