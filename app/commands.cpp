@@ -34,6 +34,7 @@ void on_calculate() {
     wchar_t texts[MAX_VALUES][INPUT_TEXT_CAP];
     const wchar_t* text_of[MAX_VALUES];
     for (int i = 0; i < tool->input_count; i++) {
+        texts[i][0] = 0;  // an edit box that failed to be created reads as empty, never as stack bytes
         GetWindowTextW(app.input_edits[i], texts[i], INPUT_TEXT_CAP);
         text_of[i] = texts[i];
     }
