@@ -42,5 +42,9 @@ wine "$win/bench/launch_timer.exe" exit $runs "$bench\\empty_console.exe" \
      "$exe --selftest $(winepath -w "$dir")\\selftest.txt" | sed 's/^/--selftest vs empty console program: /'
 wine "$win/bench/launch_timer.exe" idle $runs "$bench\\min_window.exe" "$exe" \
      | sed 's/^/window vs minimal window program: /'
+if ! head -c 5 "$dir/selftest.txt" 2>/dev/null | grep -q '^TOOL|'; then
+  echo "medtool.exe --selftest wrote no report" >&2
+  exit 1
+fi
 rm -rf "$dir"
 echo "goals: --selftest ratio <= 1.5, window ratio <= 1.3"

@@ -13,4 +13,14 @@ if [ -n "$bad" ]; then
   exit 1
 fi
 count=$(printf '%s\n' "$msvcrt" | grep -c . || true)
+# No msvcrt.dll imports read means the dump was not understood, or another C runtime (the universal
+# one) is linked: either way nothing above was checked.
+if [ "$count" -eq 0 ]; then
+  echo "$exe: no msvcrt.dll imports found; the C runtime it uses was not checked" >&2
+  exit 1
+fi
+if printf '%s\n' "$dump" | grep -i -E 'DLL Name: *(ucrtbase|api-ms-win-crt-)' >/dev/null; then
+  echo "$exe imports the universal C runtime, whose number functions this check does not cover" >&2
+  exit 1
+fi
 echo "$exe: $count msvcrt.dll imports, none of them a printf, scanf, strtod or formula function"

@@ -203,11 +203,17 @@ TEST(ExprEval, OutputsReadAsGivenAndFirstKeyWins) {
     const ToolOutput outputs[] = { { "b", L"out b", nullptr, "1", nullptr }, { "c", L"out c", nullptr, "1", nullptr } };
     const ToolDef tool = { 1, L"t", nullptr, L"c", L"r", nullptr, 3, inputs, 2, outputs, 0, nullptr, 0 };
     double in[MAX_VALUES] = { 1, 2, 3 }, out[MAX_VALUES] = { 10, 20 };
-    int failed = -1;
-    EXPECT_EQ(1, expr_eval(&tool, "a", in, out, &failed));   // first of two equal input keys
-    EXPECT_EQ(3, expr_eval(&tool, "b", in, out, &failed));   // an input shadows an output of that key
-    EXPECT_EQ(20, expr_eval(&tool, "c", in, out, &failed));
-    EXPECT_EQ(0, failed);
+    static const struct { const char* text; double value; } cases[] = {
+        { "a", 1 },   // first of two equal input keys
+        { "b", 3 },   // an input shadows an output of that key
+        { "c", 20 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        int failed = -1;
+        EXPECT_EQ(c.value, expr_eval(&tool, c.text, in, out, &failed));
+        EXPECT_EQ(0, failed);
+    }
 }
 
 TEST(ExprCall1, FunctionTable) {

@@ -87,24 +87,20 @@ TEST(SelftestRun, ReportLinesAndExitCode) {
     }
 }
 
-// A custom report replaces the OUT lines with one fixed line; its text reaches DETAIL on one line.
+// A custom report replaces the OUT lines with one fixed line; its text, computed from the inputs'
+// defaults, reaches DETAIL on one line (each line break a space).
 TEST(SelftestRun, ReportKindToolGivesOneFixedOutLine) {
-    static const ToolInput inputs[] = { { "n", L"人数", L"人", 3.0 } };
-    static const ToolDef tool = { 12, L"报告", nullptr, L"护理部", L"无", nullptr,
-                                  1, inputs, 0, nullptr, 0, nullptr, 5 };
-    double values[MAX_VALUES] = { 3.0 };
-    wchar_t result[8192], verdict[512], copy[8192];
-    int level = 0;
-    tool_compute(&tool, values, result, 8192, verdict, 512, &level, copy, 8192);
-    std::wstring detail;
-    for (const wchar_t* p = result; *p && detail.size() < 8000; p++)
-        if (*p != L'\r') detail += *p == L'\n' ? L' ' : *p;
-    std::wstring expected = L"TOOL|12|报告|护理部\r\nLEVEL|" + std::to_wstring(level) +
-                            L"\r\nOUT|报告文本|见 DETAIL|\r\nVERDICT|" + verdict + L"\r\nDETAIL|" + detail +
-                            L"\r\nERRORS|0\r\n";
-
+    static const ToolInput inputs[] = {
+        { "start", L"首剂时间", L"时", 8 }, { "interval", L"间隔", L"小时", 12 }, { "times", L"次数", L"次", 3 },
+    };
+    static const ToolDef tool = { 12, L"给药", nullptr, L"药学部", L"无", nullptr,
+                                  3, inputs, 0, nullptr, 0, nullptr, 2 };
     EXPECT_EQ(SELFTEST_PASSED, selftest_run_tool(&tool, REPORT_PATH));
-    EXPECT_EQ(utf8(expected.c_str()), file_bytes(REPORT_PATH));
+    EXPECT_EQ(utf8(L"TOOL|12|给药|药学部\r\nLEVEL|0\r\nOUT|报告文本|见 DETAIL|\r\n"
+                   L"VERDICT|给药时间表已生成，注意首剂与夜间给药时间\r\n"
+                   L"DETAIL|首剂时间 8:00，间隔 12 小时，共 3 次： 第1天 08:00  |  第1天 20:00  |  第2天 08:00 "
+                   L"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。 \r\nERRORS|0\r\n"),
+              file_bytes(REPORT_PATH));
 }
 
 // Every line at its longest, in three-byte characters: far beyond 8191 bytes, still written whole.

@@ -25,7 +25,9 @@ static double now_ms() {
     return 1000.0 * (double)t.QuadPart / (double)frequency.QuadPart;
 }
 
-// One launch; returns the milliseconds to exit or to input idle, or -1 when it could not start.
+// One launch; returns the milliseconds to exit or to input idle, or -1 when the program could not
+// start, did not finish (exit mode: within 30 s, with exit code 0) or did not come up (idle mode:
+// input idle within 30 s, still running then). A program that fails is never timed as a fast one.
 static double time_once(const wchar_t* command_line, bool idle) {
     wchar_t line[2048];
     wcsncpy(line, command_line, 2047);
@@ -35,14 +37,23 @@ static double time_once(const wchar_t* command_line, bool idle) {
     PROCESS_INFORMATION pi = {};
     double start = now_ms();
     if (!CreateProcessW(NULL, line, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) return -1;
-    if (idle) WaitForInputIdle(pi.hProcess, 30000);
-    else WaitForSingleObject(pi.hProcess, 30000);
+    bool ok;
+    if (idle) {
+        ok = WaitForInputIdle(pi.hProcess, 30000) == 0;
+    } else {
+        DWORD code = 1;
+        ok = WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0 && GetExitCodeProcess(pi.hProcess, &code) &&
+             code == 0;
+    }
     double elapsed = now_ms() - start;
-    if (idle) TerminateProcess(pi.hProcess, 0);
+    if (idle) {
+        ok = ok && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;  // up, not crashed
+        TerminateProcess(pi.hProcess, 0);
+    }
     WaitForSingleObject(pi.hProcess, 30000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return elapsed;
+    return ok ? elapsed : -1;
 }
 
 static double quantile(std::vector<double> v, double q) {
@@ -58,12 +69,14 @@ int wmain(int argc, wchar_t** argv) {
     bool idle = wcscmp(argv[1], L"idle") == 0;
     int runs = _wtoi(argv[2]);
     std::vector<double> floor_ms, program_ms;
-    time_once(argv[3], idle);  // warm the caches once for each
-    time_once(argv[4], idle);
+    if (time_once(argv[3], idle) < 0 || time_once(argv[4], idle) < 0) {  // warms the caches once for each
+        fprintf(stderr, "launch_timer: a program failed to start, finish or come up\n");
+        return 1;
+    }
     for (int i = 0; i < runs; i++) {
         double f = time_once(argv[3], idle), p = time_once(argv[4], idle);
         if (f < 0 || p < 0) {
-            fprintf(stderr, "launch_timer: cannot start a program (error %lu)\n", GetLastError());
+            fprintf(stderr, "launch_timer: a program failed to start, finish or come up\n");
             return 1;
         }
         floor_ms.push_back(f);
