@@ -12,6 +12,9 @@ if ! "$cxx" -std=c++20 -fsyntax-only -I "$src" "$src/engine/tool_builtin.cpp"; t
 fi
 for f in "$here"/broken_*.cpp; do
   expect=$(sed -n 's#^// expect: ##p' "$f")
+  if [ -z "$expect" ]; then
+    echo "FAIL: $(basename "$f") names no expected check (// expect: NAME)"; fails=$((fails + 1)); continue
+  fi
   out=$("$cxx" -std=c++20 -fsyntax-only -I "$src" "$f" 2>&1)
   if [ $? -eq 0 ]; then
     echo "FAIL: $(basename "$f") compiled; expected the build to stop at $expect"; fails=$((fails + 1))

@@ -1,0 +1,21 @@
+// A tool definition that must not build: two outputs counted, but no list of them.
+// expect: a_list_is_null_but_its_count_is_not_0
+#include "engine/tool_check.h"
+
+static constexpr ToolInput inputs[] = {
+    { "weight", L"体重", L"kg", 70.0 },
+    { "age", L"年龄", L"岁", 40.0 },
+};
+static constexpr ToolOutput outputs[] = {
+    { "score", L"评分", L"", "weight/age", "f1" },
+    { "half", L"半值", L"", "score/2", "f1" },
+};
+static constexpr ToolRule rules[] = {
+    { "half>10", 1, L"偏高" },
+    { "", 0, L"正常" },
+};
+static constexpr ToolDef tool = {
+    7, L"测试", nullptr, L"测试科", L"无", nullptr,
+    dimof(inputs), inputs, dimof(outputs), nullptr, dimof(rules), rules, 0,
+};
+static_assert(tool_check(tool), "tool definition");
