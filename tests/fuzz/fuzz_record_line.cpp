@@ -1,9 +1,9 @@
 // libFuzzer target: record_line with arbitrary labels (up to 300 characters, past a piece), tool names
 // (up to 2500, past the head), values (raw bits), result texts (up to 600, with line breaks), clock
-// fields (any int) and capacities (1 to 4096; not 0, where record_line measures a buffer it never
-// terminated). Checks, aborting on a breach: nothing is written past the capacity; the return is the
-// text's length; at the full capacity the line ends with CR LF (the capacities are chosen so the line
-// always fits whole); a smaller capacity gives a prefix of it.
+// fields (any int) and capacities (0 to 4096). Checks, aborting on a breach: nothing is written past
+// the capacity (at 0, nothing at all, and the return is 0); the return is the text's length; at the
+// full capacity the line ends with CR LF (the capacities are chosen so the line always fits whole); a
+// smaller capacity gives a prefix of it.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -62,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (cap > 0) {
         if (cut_n != (int)wcslen(cut)) fail("return is not the length of the cut line");
         if (cut_n > full_n || wmemcmp(cut, full, (size_t)cut_n) != 0) fail("cut line is no prefix");
+    } else if (cut_n != 0) {
+        fail("capacity 0 returns a length");
     }
     return 0;
 }
