@@ -9,7 +9,7 @@ jobs=$(nproc)
 echo "== native build and tests (AddressSanitizer, UBSan)"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j "$jobs"
-ctest --test-dir build/native --output-on-failure -j "$jobs"
+ctest --test-dir build/native --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== fuzzing, every target briefly (clang, AddressSanitizer, UBSan)"
 bash scripts/fuzz.sh --seconds 20
@@ -21,7 +21,7 @@ cmake --build build/win -j "$jobs"
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start
-ctest --test-dir build/win --output-on-failure
+ctest --test-dir build/win --output-on-failure --no-tests=error
 
 echo "== byte identity of the two builds; the lean, traceable exe; a reproducible build"
 bash scripts/check-identity.sh build/native build/win
