@@ -5,9 +5,10 @@
 #include "app/controls.h"
 #include "app/main_window.h"
 #include "app/window_state.h"
-#include "engine/compute.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
+#include "calc/compute.h"
 #include "engine/input_values.h"
-#include "engine/wtext.h"
 
 enum {
     INPUT_TEXT_CAP     = 128,  // an edit box is read up to 127 characters

@@ -5,7 +5,8 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/window_state.h"
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 static const DWORD STATIC_STYLE = WS_CHILD | WS_VISIBLE;                             // 0x50000000
 static const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_RIGHT;                   // 0x50000002

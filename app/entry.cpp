@@ -2,8 +2,9 @@
 #include <windows.h>
 
 #include "app/main_window.h"
-#include "store/selftest.h"
-#include "store/selftest_command.h"
+#include "base/dimof.h"
+#include "selftest/selftest.h"
+#include "selftest/selftest_command.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The switch is looked for before anything else exists: no DPI awareness, font, class or window.

@@ -4,7 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/window_state.h"
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 static const UINT TEXT_FLAGS = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;  // 0x8024
 

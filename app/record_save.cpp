@@ -3,7 +3,7 @@
 #include "app/record_save.h"
 
 #include "app/window_state.h"
-#include "engine/wtext.h"
+#include "base/wtext.h"
 #include "store/record_store.h"
 
 enum { MESSAGE_CAP = RECORD_PATH_CAP + 256 };

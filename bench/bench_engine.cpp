@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/compute.h"
+#include "base/dimof.h"
+#include "base/portable_math.h"
+#include "calc/compute.h"
 #include "engine/expr.h"
-#include "engine/portable_math.h"
 #include "reports/report.h"
 
 // The clinical values every contestant computes with; volatile so the floor loads them each time.

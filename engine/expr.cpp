@@ -6,8 +6,8 @@
 #include <math.h>
 #include <string.h>
 
-#include "engine/number_read.h"
-#include "engine/portable_math.h"
+#include "base/number_read.h"
+#include "base/portable_math.h"
 
 // The state of one evaluation; lives on the caller's stack.
 struct ExprContext {

@@ -3,7 +3,7 @@
 
 #include <math.h>
 
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 int input_values_read(const ToolDef* tool, const wchar_t* const* texts, double* values) {
     double candidate[MAX_VALUES];

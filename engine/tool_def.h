@@ -1,5 +1,5 @@
 // The tool definition: one constant record that names the tool, its inputs, its outputs as formulas
-// and its verdict rules. Exports ToolDef and its parts, MAX_VALUES, dimof and tool_get.
+// and its verdict rules. Exports ToolDef and its parts, MAX_VALUES and tool_get.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
@@ -45,10 +45,6 @@ struct ToolDef {
     const ToolRule*   rules;
     uint32_t          report_kind;   // 0: outputs and rules; otherwise a custom report
 };
-
-// Number of elements of an array; refuses pointers, unlike sizeof arithmetic.
-template <typename T, size_t N>
-constexpr int32_t dimof(const T (&)[N]) { return (int32_t)N; }
 
 // The one tool definition compiled into this build; constant, lives for the process.
 const ToolDef* tool_get();

@@ -6,7 +6,8 @@
 #include <stdarg.h>
 #include <string.h>
 
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 enum { LINE_SCRATCH = 512 };  // report_line keeps the first 511 characters of a line
 

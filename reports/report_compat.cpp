@@ -2,7 +2,8 @@
 // verdict level from 0 (nothing recorded) to 3 (contraindicated). Exports report_compat.
 #include "reports/report.h"
 
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 // Drug n is entry n - 1. ORDER: the numbering of COMPAT_LEGEND.
 static const wchar_t* const DRUG_NAMES[] = {

@@ -4,7 +4,8 @@
 
 #include <math.h>
 
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 // Start hour and minutes, interval text, dose count.
 static const wchar_t DOSING_HEADING[] = L"首剂时间 %.0f:%02d，间隔 %ls 小时，共 %d 次：";

@@ -4,7 +4,8 @@
 // report_lab_panels.
 #include "reports/report.h"
 
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 // Kind 3. Row by "kind": 1 full blood count, 2 coagulation, 3 chemistry, 4 blood gas, 5 blood
 // culture, 6 glucose and lactate; any other kind gets the last row.

@@ -2,8 +2,10 @@
 // Exports report_followup and report_followup_on (the same with today given, for tests).
 #include "reports/report.h"
 
-#include "engine/format.h"
-#include "engine/wtext.h"
+#include "base/civil_date.h"
+#include "base/dimof.h"
+#include "base/format.h"
+#include "base/wtext.h"
 #include "platform/platform.h"
 
 // Offset, spacing and count of visits.

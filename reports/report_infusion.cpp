@@ -2,7 +2,7 @@
 // Exports report_infusion.
 #include "reports/report.h"
 
-#include "engine/wtext.h"
+#include "base/wtext.h"
 
 static const wchar_t INFUSION_TITLE[] = L"静脉输液卡";
 static const wchar_t INFUSION_BED[] = L"床号：%d";

@@ -1,7 +1,8 @@
 // Report kind 1: a rolling three-shift rota, one line of day cells per nurse. Exports report_rota.
 #include "reports/report.h"
 
-#include "engine/wtext.h"
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 static const wchar_t ROTA_RULE[] = L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。";
 static const wchar_t ROTA_SUMMARY[] = L"人员：%d 人；周期：%d 天";  // nurses, days

@@ -2,10 +2,10 @@
 # Checks the lean, traceable exe: it imports only from kernel32, user32, gdi32, shell32 and msvcrt; it
 # is at most 512 KiB; its VERSIONINFO names the product version, the source revision it was built from
 # (the work tree's HEAD) and the SHA-256 of the tool definition file.
-#   scripts/check-exe.sh build/win/medtool.exe [definition file, default engine/tool_builtin.cpp]
+#   scripts/check-exe.sh build/win/medtool.exe [definition file, default tools/115_osmolality_ratio.cpp]
 set -euo pipefail
 exe=$1
-definition=${2:-$(dirname "$0")/../engine/tool_builtin.cpp}
+definition=${2:-$(dirname "$0")/../tools/115_osmolality_ratio.cpp}
 fails=0
 fail() { echo "FAIL: $*" >&2; fails=$((fails + 1)); }
 

@@ -2,7 +2,7 @@
 // Exports record_file_name, record_header, record_line, record_append.
 #include "store/record_store.h"
 
-#include "engine/wtext.h"
+#include "base/wtext.h"
 
 static const wchar_t SEP[] = { PATH_SEP, 0 };
 

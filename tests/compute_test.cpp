@@ -1,7 +1,7 @@
 // Tests of tool_compute on the built-in tool and on generic tools.
 #include <gtest/gtest.h>
 
-#include "engine/compute.h"
+#include "calc/compute.h"
 
 TEST(ComputeBuiltin, DefaultsGiveNormalConcentration) {
     const ToolDef* tool = tool_get();
@@ -18,6 +18,7 @@ TEST(ComputeBuiltin, DefaultsGiveNormalConcentration) {
 
 #include <math.h>
 
+#include "base/dimof.h"
 #include "reports/report.h"
 
 enum { RESULT_CAP = 4096, VERDICT_CAP = 512, COPY_CAP = 8192 };

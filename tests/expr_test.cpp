@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <math.h>
 
+#include "base/dimof.h"
 #include "engine/expr.h"
 
 namespace {

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 #include <math.h>
 
-#include "engine/format.h"
+#include "base/civil_date.h"
+#include "base/format.h"
 
 TEST(FormatValue, Codes) {
     static const struct { const char* code; double value; const wchar_t* text; } cases[] = {

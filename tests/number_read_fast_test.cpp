@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 static uint64_t bits_of(double v) {
     uint64_t b;

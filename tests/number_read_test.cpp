@@ -3,7 +3,7 @@
 #include <math.h>
 #include <string.h>
 
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 TEST(InputTextValue, Texts) {
     static const struct { const wchar_t* text; double value; } cases[] = {

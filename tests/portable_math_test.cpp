@@ -6,7 +6,7 @@
 #include <math.h>
 
 #include "engine/expr.h"
-#include "engine/portable_math.h"
+#include "base/portable_math.h"
 
 enum Function { EXP, LOG, LOG10, POW };
 

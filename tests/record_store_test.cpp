@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/compute.h"
+#include "calc/compute.h"
 #include "store/record_store.h"
 
 #ifdef _WIN32

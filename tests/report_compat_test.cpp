@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <math.h>
 
+#include "base/dimof.h"
 #include "report_tool.h"
 
 static const ToolInput COMPAT_INPUTS[] = {

@@ -2,7 +2,8 @@
 // the bounds, and the wiring of the local clock.
 #include <gtest/gtest.h>
 
-#include "engine/format.h"
+#include "base/civil_date.h"
+#include "base/format.h"
 #include "platform/platform.h"
 #include "report_tool.h"
 

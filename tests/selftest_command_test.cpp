@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "store/selftest_command.h"
+#include "selftest/selftest_command.h"
 
 TEST(SelftestCommandRead, SwitchAndPath) {
     static const struct {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/compute.h"
+#include "calc/compute.h"
 #include "platform/platform.h"
-#include "store/selftest.h"
+#include "selftest/selftest.h"
 
 // The whole file as bytes; empty when it cannot be read.
 static std::string file_bytes(const wchar_t* path) {
@@ -148,12 +148,12 @@ TEST(SelftestRun, UnwritableReportGivesExitThree) {
 }
 
 TEST(WriteUtf8File, TextBeyondTheBufferLeavesTheFileAlone) {
-    ASSERT_TRUE(write_utf8_file(REPORT_PATH, L"旧内容\r\n"));
+    ASSERT_TRUE(selftest_write_report(REPORT_PATH, L"旧内容\r\n"));
     std::wstring too_long(SELFTEST_REPORT_CAP, L'x');
-    EXPECT_FALSE(write_utf8_file(REPORT_PATH, too_long.c_str()));
+    EXPECT_FALSE(selftest_write_report(REPORT_PATH, too_long.c_str()));
     EXPECT_EQ("旧内容\r\n", file_bytes(REPORT_PATH));
     std::wstring longest(SELFTEST_REPORT_CAP - 1, L'字');
-    EXPECT_TRUE(write_utf8_file(REPORT_PATH, longest.c_str()));
+    EXPECT_TRUE(selftest_write_report(REPORT_PATH, longest.c_str()));
     EXPECT_TRUE(utf8(longest.c_str()) == file_bytes(REPORT_PATH));
 }
 

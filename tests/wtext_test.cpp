@@ -1,7 +1,7 @@
 // Tests of the bounded wide-text writers: exact fit, one short, zero capacity, guards past the end.
 #include <gtest/gtest.h>
 
-#include "engine/wtext.h"
+#include "base/wtext.h"
 
 namespace {
 const wchar_t GUARD = L'#';

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "engine/compute.h"
+#include "base/dimof.h"
+#include "calc/compute.h"
 #include "platform/platform.h"
 #include "reports/report.h"
 

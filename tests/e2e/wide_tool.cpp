@@ -1,6 +1,7 @@
 // A tool definition for the window tests only: 16 inputs (more rows than the panel holds at full
 // pitch), units on every other row, no purpose, no note, and rules that reach every verdict level.
 // Exports tool_get for the medtool_wide program.
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -11,7 +11,8 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "engine/format.h"
+#include "base/civil_date.h"
+#include "base/format.h"
 
 static const int FULL = 160;
 

@@ -8,7 +8,7 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t n = size / 2;

@@ -5,7 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 256) return 0;

@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <wchar.h>
 
+#include "base/dimof.h"
 #include "reports/report.h"
 
 // Every parameter key some report reads.

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "store/selftest_command.h"
+#include "selftest/selftest_command.h"
 
 static void fail(const char* what) {
     fprintf(stderr, "selftest_command_read: %s\n", what);

@@ -11,14 +11,16 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "engine/compute.h"
+#include "base/civil_date.h"
+#include "base/dimof.h"
+#include "base/format.h"
+#include "base/number_read.h"
+#include "calc/compute.h"
 #include "engine/expr.h"
-#include "engine/format.h"
-#include "engine/number_read.h"
 #include "platform/platform.h"
 #include "reports/report.h"
+#include "selftest/selftest.h"
 #include "store/record_store.h"
-#include "store/selftest.h"
 
 static FILE* out;
 

@@ -1,7 +1,7 @@
 // The reference evaluator (tokens, then a tree, then evaluation) and the expression generator.
 // Exports oracle_eval and oracle_generate. Shares no code with the product's evaluator: it reads the
 // language from its definition. Numbers are read with the C library's strtod, which defines them;
-// exp, log, log10 and pow are the ones both builds compile in (engine/portable_math.h), since the
+// exp, log, log10 and pow are the ones both builds compile in (base/portable_math.h), since the
 // language defines its functions by them and the two C libraries differ in the last bits.
 #include "tests/oracle/expr_oracle.h"
 
@@ -11,7 +11,8 @@
 
 #include <vector>
 
-#include "engine/portable_math.h"
+#include "base/dimof.h"
+#include "base/portable_math.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a null category (name, category and reference are shown and must exist).
 // expect: name_category_or_reference_is_null
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: an input count above 16.
 // expect: input_count_is_not_0_to_16
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

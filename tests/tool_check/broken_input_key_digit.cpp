@@ -1,5 +1,6 @@
 // A tool definition that must not build: an input key that starts with a digit.
 // expect: input_key_is_not_an_identifier_of_at_most_63_chars
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: an input label with a comma (it would split a record-file column).
 // expect: input_label_holds_a_comma_cr_or_lf
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

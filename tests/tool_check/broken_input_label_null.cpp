@@ -1,5 +1,6 @@
 // A tool definition that must not build: an input label that is null.
 // expect: input_label_is_null
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

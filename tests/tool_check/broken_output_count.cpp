@@ -1,5 +1,6 @@
 // A tool definition that must not build: a negative output count.
 // expect: output_count_is_not_0_to_16
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

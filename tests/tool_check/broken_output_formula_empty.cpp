@@ -1,5 +1,6 @@
 // A tool definition that must not build: an empty formula.
 // expect: output_formula_is_null_or_empty
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a formula calling a function that does not exist.
 // expect: output_formula_calls_an_unknown_function
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a formula that names a later output.
 // expect: output_formula_names_no_input_or_earlier_output
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a formula with an unclosed parenthesis.
 // expect: output_formula_does_not_parse
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

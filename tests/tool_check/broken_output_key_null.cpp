@@ -1,5 +1,6 @@
 // A tool definition that must not build: an output key that is null.
 // expect: output_key_is_not_an_identifier_of_at_most_63_chars
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

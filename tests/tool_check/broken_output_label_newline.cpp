@@ -1,5 +1,6 @@
 // A tool definition that must not build: an output label with a line feed.
 // expect: output_label_holds_a_comma_cr_or_lf
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: two outputs counted, but no list of them.
 // expect: a_list_is_null_but_its_count_is_not_0
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

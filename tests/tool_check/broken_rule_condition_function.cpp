@@ -1,5 +1,6 @@
 // A tool definition that must not build: a condition calling a function the evaluator does not have.
 // expect: rule_condition_calls_an_unknown_function
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

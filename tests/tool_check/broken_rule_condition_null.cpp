@@ -1,5 +1,6 @@
 // A tool definition that must not build: a condition that is null.
 // expect: rule_condition_is_null
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a condition with a single equals sign.
 // expect: rule_condition_does_not_parse
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a condition naming nothing defined (keys are case-sensitive).
 // expect: rule_condition_names_no_input_or_output
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

@@ -1,5 +1,6 @@
 // A tool definition that must not build: a negative rule count.
 // expect: rule_count_is_negative
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 static constexpr ToolInput inputs[] = {

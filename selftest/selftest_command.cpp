@@ -1,8 +1,8 @@
 // The self-test switch on the command line, shared by the entry point and its tests.
 // Exports selftest_command_read.
-#include "store/selftest_command.h"
+#include "selftest/selftest_command.h"
 
-#include "engine/wtext.h"
+#include "base/wtext.h"
 
 static const wchar_t SWITCH[] = L"--selftest";
 static const wchar_t DEFAULT_PATH[] = L"selftest.txt";

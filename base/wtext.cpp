@@ -1,5 +1,5 @@
 // Bounded wide-text writing. Exports wformat, vwformat, text_copy, text_append, text_length.
-#include "engine/wtext.h"
+#include "base/wtext.h"
 
 #include <stdarg.h>
 #include <wchar.h>

@@ -1,9 +1,10 @@
 // The calculation run. Exports tool_compute.
-#include "engine/compute.h"
+#include "calc/compute.h"
 
+#include "base/dimof.h"
+#include "base/format.h"
+#include "base/wtext.h"
 #include "engine/expr.h"
-#include "engine/format.h"
-#include "engine/wtext.h"
 #include "reports/report.h"
 
 static const wchar_t PARTIAL_NOTE[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";

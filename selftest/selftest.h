@@ -1,5 +1,6 @@
 // The self-test mode: one calculation on the default values, a tagged UTF-8 report file, and the
-// process exit code. Exports selftest_run, selftest_run_tool, selftest_detail_append, write_utf8_file.
+// process exit code. Exports selftest_run, selftest_run_tool, selftest_detail_append and
+// selftest_write_report.
 #pragma once
 #include "engine/tool_def.h"
 
@@ -34,4 +35,4 @@ void selftest_detail_append(wchar_t* report, int cap, const wchar_t* result_text
 // mark, creating or truncating the file. Returns true when every byte was written and the file
 // closed cleanly; false when the text is too long (the file is then not touched), or the file
 // cannot be opened, written or closed.
-bool write_utf8_file(const wchar_t* path, const wchar_t* text);
+bool selftest_write_report(const wchar_t* path, const wchar_t* text);

@@ -1,11 +1,12 @@
 // The self-test mode. Exports selftest_run, selftest_run_tool, selftest_detail_append and
-// write_utf8_file. Every buffer lives on the stack of one call; nothing is allocated.
-#include "store/selftest.h"
+// selftest_write_report. Every buffer lives on the stack of one call; nothing is allocated.
+#include "selftest/selftest.h"
 
-#include "engine/compute.h"
+#include "base/dimof.h"
+#include "base/format.h"
+#include "base/wtext.h"
+#include "calc/compute.h"
 #include "engine/expr.h"
-#include "engine/format.h"
-#include "engine/wtext.h"
 #include "platform/platform.h"
 
 enum {
@@ -78,13 +79,13 @@ int selftest_run_tool(const ToolDef* tool, const wchar_t* path) {
     wformat(errors_line, dimof(errors_line), L"\r\nERRORS|%d\r\n", errors);
     text_append(report, dimof(report), errors_line);
 
-    if (!write_utf8_file(path, report)) return SELFTEST_NOT_WRITTEN;
+    if (!selftest_write_report(path, report)) return SELFTEST_NOT_WRITTEN;
     return errors > 0 ? SELFTEST_FAILED : SELFTEST_PASSED;
 }
 
 int selftest_run(const wchar_t* path) { return selftest_run_tool(tool_get(), path); }
 
-bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
+bool selftest_write_report(const wchar_t* path, const wchar_t* text) {
     char utf8[(int)SELFTEST_REPORT_CAP * (int)UTF8_BYTES_PER_UNIT];
     if (text_length(text) > SELFTEST_REPORT_CAP - 1) return false;
     int bytes = platform_utf8_from_wide(text, utf8, (int)sizeof utf8);

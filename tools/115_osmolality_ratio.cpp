@@ -1,5 +1,6 @@
 // The built-in tool 115: urine-to-blood osmolality ratio. Exports tool_get.
 // Another definition file can replace this one at build time (CMake option TOOL_DEFINITION).
+#include "base/dimof.h"
 #include "engine/tool_check.h"
 
 // Ratio of urine to plasma osmolality. About 1 means isosthenuria; above 3 the kidney concentrates

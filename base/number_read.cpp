@@ -1,7 +1,7 @@
 // Number reading shared by the evaluator and the input boxes. Exports number_read and input_text_value.
 // Both give the extent and value of the C library's strtod, which in the Windows build is mingw's own
 // (never the system msvcrt.dll, which reads neither "inf" nor hexadecimal), so both builds agree.
-#include "engine/number_read.h"
+#include "base/number_read.h"
 
 #include <stdint.h>
 #include <stdlib.h>

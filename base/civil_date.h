@@ -1,13 +1,7 @@
-// Printing output values by format code, and proleptic Gregorian civil dates as day numbers.
-// Exports format_value, days_from_civil, civil_from_days, civil_date_print.
+// Proleptic Gregorian civil dates as day numbers (days since 1970-01-01). Exports CivilDate,
+// days_from_civil, civil_from_days, civil_date_print.
 #pragma once
 #include <stdint.h>
-
-// Prints value with its format code ("f0" "f1" "f2" "f3" "int" "pct" "date"; null or any other code
-// prints like "f2") into text (cap >= 80 wide characters; callers pass 128). NaN and infinity print as
-// "--"; so does a finite value whose printed form would not fit 79 characters, and a "date" value
-// outside the day numbers that civil_from_days handles. text is always terminated.
-void format_value(const char* format, double value, wchar_t* text, int cap);
 
 struct CivilDate {
     int64_t year;   // proleptic Gregorian; year 0 exists and is a leap year
