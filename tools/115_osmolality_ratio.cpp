@@ -1,5 +1,4 @@
-// The built-in tool 115: urine-to-blood osmolality ratio. Exports tool_get.
-// Another definition file can replace this one at build time (CMake option TOOL_DEFINITION).
+// Tool 115, the built-in tool of medtool.exe: urine-to-blood osmolality ratio. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
 
@@ -23,16 +22,16 @@ static constexpr ToolRule rules[] = {
 };
 
 static constexpr ToolDef tool = {
-    115,
-    L"尿/血渗透压比",
-    L"评估肾小管浓缩功能",
-    L"肾内科",
-    L"尿/血渗透压比>3 提示浓缩功能良好；≈1 见于等渗尿",
-    L"尿崩症、肾小管损伤时比值下降；需结合尿钠与容量状态。",
-    dimof(inputs),  inputs,
-    dimof(outputs), outputs,
-    dimof(rules),   rules,
-    0,
+    .id        = 115,
+    .name      = L"尿/血渗透压比",
+    .purpose   = L"评估肾小管浓缩功能",
+    .category  = L"肾内科",
+    .reference = L"尿/血渗透压比>3 提示浓缩功能良好；≈1 见于等渗尿",
+    .note      = L"尿崩症、肾小管损伤时比值下降；需结合尿钠与容量状态。",
+    .input_count = dimof(inputs),   .inputs = inputs,
+    .output_count = dimof(outputs), .outputs = outputs,
+    .rule_count = dimof(rules),     .rules = rules,
+    .report_kind = 0,
 };
 static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
