@@ -17,8 +17,8 @@ static constexpr ToolDef tool = {
     .category  = L"护理部",
     .reference = L"科室三班轮转排班惯例（白班 D、夜班 N、休息 R 按人员顺序滚动），非国家或行业标准",
     .note      = L"D 白班，N 夜班，R 休息；每人按 D、R、N 循环，起点逐人后移一班。人数 1～40、"
-                 L"天数 1～31，超出按边界取值，小数舍去。窗口最多显示 4095 字：31 天时 26 人及以上"
-                 L"排班表会被截断，请分组生成。",
+                 L"天数 1～31，超出按边界取值，小数舍去。窗口最多显示 4095 字，人多天长时排班表会被"
+                 L"截断（如 31 天时 26 人起），请分组生成。",
     .input_count = dimof(inputs),  .inputs = inputs,
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,

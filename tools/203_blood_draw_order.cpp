@@ -1,5 +1,4 @@
-// Tool 203: order of draw of blood-collection tubes and the handling of one test (report kind 3).
-// Exports tool_get.
+// Tool 203: order of draw of blood tubes and the handling of one test (report kind 3). Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
 

@@ -1,5 +1,4 @@
-// Tool 211: contents, tube and preparation of common laboratory panels (report kind 11).
-// Exports tool_get.
+// Tool 211: tests, tube and preparation of common lab panels (report kind 11). Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
 
