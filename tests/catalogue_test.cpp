@@ -106,7 +106,9 @@ TEST(Catalogue, EveryGoldenVectorHolds) {
                         << "output " << tool->outputs[i].key;
                 const wchar_t* expected = v.rule >= 0 ? tool->rules[v.rule].text : L"请核对输入参数后重新计算";
                 EXPECT_TRUE(std::wstring(expected) == run.verdict) << "rule " << v.rule << " did not match";
-                if (v.rule >= 0) EXPECT_EQ(tool->rules[v.rule].level, v.level) << "the rule's level is not the case's";
+                if (v.rule >= 0) {
+                    EXPECT_EQ(tool->rules[v.rule].level, v.level) << "the rule's level is not the case's";
+                }
                 continue;
             }
             EXPECT_TRUE(v.verdict == run.verdict) << "verdict differs";
