@@ -1,8 +1,8 @@
-# Release traits of medtool.exe (Windows build): a VERSIONINFO resource with the product version, the
-# source revision and the SHA-256 of the tool definition; no symbols; the same bytes from two builds
-# of one commit (no link timestamp, no build paths); user32, gdi32 and shell32 delay-loaded.
-# scripts/check-exe.sh checks all of it.
-if(NOT WIN32 OR NOT TARGET medtool)
+# Release traits of every tool exe (Windows build): a VERSIONINFO resource with the product version,
+# the source revision and the SHA-256 of the exe's own tool definition; no symbols; the same bytes
+# from two builds of one commit (no link timestamp, no build paths); user32, gdi32 and shell32
+# delay-loaded. scripts/check-exe.sh checks all of it. Exports tool_exe_release(target definition).
+if(NOT WIN32)
   return()
 endif()
 
@@ -30,17 +30,6 @@ if(GIT_FOUND AND EXISTS ${CMAKE_SOURCE_DIR}/.git)
   endforeach()
 endif()
 
-file(SHA256 ${TOOL_DEFINITION} MEDTOOL_TOOL_SHA256)
-get_filename_component(MEDTOOL_TOOL_FILE ${TOOL_DEFINITION} NAME)
-configure_file(${CMAKE_SOURCE_DIR}/res/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
-target_sources(medtool PRIVATE ${CMAKE_BINARY_DIR}/version.rc)
-
-# Reproducible bytes: no PE timestamp, no symbols, source and build folders not recorded.
-target_link_options(medtool PRIVATE -s -Wl,--no-insert-timestamp)
-foreach(t medtool medcore tooldef crt_stdio)
-  target_compile_options(${t} PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
-                         -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
-endforeach()
 
 # Delay-loading. The self-test never calls user32, gdi32 or shell32, yet under Wine loading any of them
 # at start-up costs as much as starting the process itself (measured: 8 ms on top of an empty
@@ -67,8 +56,20 @@ foreach(dll user32 gdi32 shell32)
   endif()
   list(APPEND delay_libs ${delay_dir}/lib${dll}_delay.a)
 endforeach()
-# In medtool's own list they replace the import libraries, in their place after the core, so every
-# reference from the program and the core binds to them before the default libraries are searched.
-get_target_property(medtool_libs medtool LINK_LIBRARIES)
-list(TRANSFORM medtool_libs REPLACE "^(user32|gdi32|shell32)$" "${delay_dir}/lib\\1_delay.a")
-set_target_properties(medtool PROPERTIES LINK_LIBRARIES "${medtool_libs};${delay_libs};delayimp")
+
+# One tool exe: its VERSIONINFO names the definition file and its SHA-256; reproducible bytes (no PE
+# timestamp, no symbols; source and build folders are not recorded, see CMakeLists.txt); and in its
+# own link list the delay-import libraries replace the import libraries, in their place after the core,
+# so every reference from the program and the core binds to them before the default libraries are
+# searched.
+function(tool_exe_release target definition)
+  file(SHA256 ${definition} MEDTOOL_TOOL_SHA256)
+  get_filename_component(MEDTOOL_TOOL_FILE ${definition} NAME)
+  set(MEDTOOL_EXE_NAME ${target}.exe)
+  configure_file(${CMAKE_SOURCE_DIR}/res/version.rc.in ${CMAKE_BINARY_DIR}/version/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/version/${target}.rc)
+  target_link_options(${target} PRIVATE -s -Wl,--no-insert-timestamp)
+  get_target_property(libs ${target} LINK_LIBRARIES)
+  list(TRANSFORM libs REPLACE "^(user32|gdi32|shell32)$" "${delay_dir}/lib\\1_delay.a")
+  set_target_properties(${target} PROPERTIES LINK_LIBRARIES "${libs};${delay_libs};delayimp")
+endfunction()

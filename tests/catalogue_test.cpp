@@ -1,0 +1,127 @@
+// The catalogue of tools: every definition in tools/ checked against the others and the shipped
+// numbers, and every golden vector run through the calculation, in both builds.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "selftest/selftest.h"
+#include "tests/tool_vectors.h"
+#include "tools/catalogue.h"
+
+#ifndef SOURCE_DIR
+#error "SOURCE_DIR names the source tree (tools/shipped.txt)"
+#endif
+
+static std::string narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+
+// The value text of output i in the result text: line i without "label：" and " unit".
+static std::wstring printed_output(const ToolDef* tool, const wchar_t* result, int i) {
+    std::wstring line = vector_split(result, L'\n')[i];
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    const ToolOutput& out = tool->outputs[i];
+    std::wstring head = std::wstring(out.label) + L"：";
+    if (line.compare(0, head.size(), head) != 0) return L"(line " + std::to_wstring(i) + L" is not this output's)";
+    line.erase(0, head.size());
+    if (out.unit && out.unit[0]) {
+        std::wstring tail = std::wstring(L" ") + out.unit;
+        if (line.size() < tail.size() || line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
+            return L"(no unit " + std::wstring(out.unit) + L")";
+        line.erase(line.size() - tail.size());
+    }
+    return line;
+}
+
+TEST(Catalogue, NumbersNamesAndExesAreUniqueAndMatchTheirFiles) {
+    std::set<uint32_t> numbers;
+    std::set<std::wstring> names;
+    std::set<std::string> exes;
+    ASSERT_GT(CATALOGUE_COUNT, 0);
+    for (int i = 0; i < CATALOGUE_COUNT; i++) {
+        const CatalogueTool& c = CATALOGUE[i];
+        SCOPED_TRACE(c.file_stem);
+        const ToolDef* tool = c.get();
+        EXPECT_EQ(c.number, tool->id) << "the file's number and the definition's id differ";
+        EXPECT_TRUE(numbers.insert(tool->id).second) << "tool number used twice";
+        EXPECT_TRUE(names.insert(tool->name).second) << "tool name used twice";
+        EXPECT_TRUE(exes.insert(c.exe_name).second) << "exe name used twice";
+        EXPECT_EQ(tool->id == 115, std::string(c.exe_name) == "medtool.exe");
+    }
+}
+
+// tools/shipped.txt pairs each number that ever shipped with its file stem: a number keeps its tool.
+TEST(Catalogue, ShippedNumbersKeepTheirMeaning) {
+    FILE* f = fopen(SOURCE_DIR "/tools/shipped.txt", "rb");
+    ASSERT_NE(nullptr, f);
+    std::set<std::string> shipped;
+    char line[256];
+    while (fgets(line, sizeof line, f)) {
+        unsigned number = 0;
+        char slug[128];
+        if (line[0] == '#' || sscanf(line, "%u %127s", &number, slug) != 2) continue;
+        char stem[160];
+        snprintf(stem, sizeof stem, "%03u_%s", number, slug);
+        shipped.insert(stem);
+        bool found = false, same_number = false;
+        for (int i = 0; i < CATALOGUE_COUNT; i++) {
+            if (CATALOGUE[i].file_stem == std::string(stem)) found = true;
+            if (CATALOGUE[i].number == number) same_number = true;
+        }
+        EXPECT_TRUE(found) << stem << " shipped; tools/" << stem << ".cpp must stay"
+                           << (same_number ? " (its number now names another tool)" : "");
+    }
+    fclose(f);
+    for (int i = 0; i < CATALOGUE_COUNT; i++)
+        EXPECT_TRUE(shipped.count(CATALOGUE[i].file_stem)) << CATALOGUE[i].file_stem << " is not in tools/shipped.txt";
+}
+
+// Every tool's defaults compute without a failed formula, as its --selftest does.
+TEST(Catalogue, EveryToolsSelftestPassesOnItsDefaults) {
+    std::wstring path = (std::wstring)L"catalogue_selftest_report.txt";
+    for (int i = 0; i < CATALOGUE_COUNT; i++) {
+        SCOPED_TRACE(CATALOGUE[i].file_stem);
+        EXPECT_EQ(SELFTEST_PASSED, selftest_run_tool(CATALOGUE[i].get(), path.c_str()));
+    }
+    remove("catalogue_selftest_report.txt");
+}
+
+TEST(Catalogue, EveryGoldenVectorHolds) {
+    int total = 0;
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const CatalogueTool& c = CATALOGUE[t];
+        const ToolDef* tool = c.get();
+        std::vector<ToolVector> cases = tool_vectors_read(tool, c.vectors);
+        EXPECT_FALSE(cases.empty()) << c.file_stem << ".vec holds no case";
+        for (const ToolVector& v : cases) {
+            SCOPED_TRACE(std::string(c.file_stem) + ".vec:" + std::to_string(v.line));
+            total++;
+            if (!v.error.empty()) { ADD_FAILURE() << v.error; continue; }
+            static VectorRun run;
+            run = VectorRun();
+            tool_vector_run(tool, v, &run);
+            EXPECT_EQ(v.level, run.level);
+            if (tool->report_kind == 0) {
+                for (int i = 0; i < tool->output_count; i++)
+                    EXPECT_EQ(narrow(v.outputs[i]), narrow(printed_output(tool, run.result, i)))
+                        << "output " << tool->outputs[i].key;
+                const wchar_t* expected = v.rule >= 0 ? tool->rules[v.rule].text : L"请核对输入参数后重新计算";
+                EXPECT_TRUE(std::wstring(expected) == run.verdict) << "rule " << v.rule << " did not match";
+                if (v.rule >= 0) {
+                    EXPECT_EQ(tool->rules[v.rule].level, v.level) << "the rule's level is not the case's";
+                }
+                continue;
+            }
+            EXPECT_TRUE(v.verdict == run.verdict) << "verdict differs";
+            EXPECT_TRUE(!v.exact_lines.empty() || !v.contained_lines.empty()) << "a report case names no line";
+            if (!v.exact_lines.empty()) {
+                std::wstring whole;
+                for (const std::wstring& l : v.exact_lines) whole += l + L"\r\n";
+                EXPECT_TRUE(whole == run.result) << "the result text differs from the case's lines";
+            }
+            std::wstring result = std::wstring(L"\r\n") + run.result;
+            for (const std::wstring& l : v.contained_lines)
+                EXPECT_NE(std::wstring::npos, result.find(L"\r\n" + l + L"\r\n")) << "missing line";
+        }
+    }
+    EXPECT_GE(total, CATALOGUE_COUNT);
+}
