@@ -13,9 +13,12 @@ static constexpr ToolInput inputs[] = {
     { "weight", L"体重", L"kg", 65.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key    label        unit      formula                      format
-    { "bmi", L"体重指数", L"kg/m²", "weight/((height/100)^2)", "f1" },
+    { "bmi", L"体重指数", L"kg/m²", "round((weight/((height/100)^2))*10)/10", "f1" },
 };
 
 static constexpr ToolRule rules[] = {

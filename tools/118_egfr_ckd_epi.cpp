@@ -17,13 +17,16 @@ static constexpr ToolInput inputs[] = {
     { "sex", L"性别",   L"男=1 女=2", 1.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key         label             unit              formula / format
     { "scr_mgdl", L"血肌酐（换算）", L"mg/dL",
       "scr/88.4", "f2" },
     { "egfr",     L"eGFR",           L"ml/min/1.73m²",
-      "142*pow(min(scr_mgdl/(sex==1?0.9:(sex==2?0.7:0)),1),(sex==1?-0.302:(sex==2?-0.241:0)))"
-      "*pow(max(scr_mgdl/(sex==1?0.9:(sex==2?0.7:0)),1),-1.2)*pow(0.9938,age)*(sex==1?1:(sex==2?1.012:0))",
+      "round(142*pow(min(scr_mgdl/(sex==1?0.9:(sex==2?0.7:0)),1),(sex==1?-0.302:(sex==2?-0.241:0)))"
+      "*pow(max(scr_mgdl/(sex==1?0.9:(sex==2?0.7:0)),1),-1.2)*pow(0.9938,age)*(sex==1?1:(sex==2?1.012:0)))",
       "f0" },
 };
 

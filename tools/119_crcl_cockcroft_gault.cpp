@@ -19,10 +19,13 @@ static constexpr ToolInput inputs[] = {
     { "sex",    L"性别",   L"男=1 女=2", 1.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label          unit       formula / format
     { "crcl", L"肌酐清除率", L"ml/min",
-      "(140-age)*weight*88.4/(72*scr)*(sex==1?1:(sex==2?0.85:0))/(sex==1||sex==2)", "f1" },
+      "round(((140-age)*weight*88.4/(72*scr)*(sex==1?1:(sex==2?0.85:0))/(sex==1||sex==2))*10)/10", "f1" },
 };
 
 static constexpr ToolRule rules[] = {

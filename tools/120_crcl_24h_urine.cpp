@@ -20,11 +20,14 @@ static constexpr ToolInput inputs[] = {
     { "weight", L"体重",         L"kg",     65.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key         label                    unit              formula                       format
     { "crcl",     L"肌酐清除率（实测）",    L"ml/min",        "ucr*uvol/(scr*1440)",        "f1" },
     { "bsa",      L"体表面积（Mosteller）", L"m²",            "sqrt(height*weight/3600)",   "f2" },
-    { "crcl_bsa", L"肌酐清除率（标化）",    L"ml/min/1.73m²", "crcl*1.73/bsa",              "f1" },
+    { "crcl_bsa", L"肌酐清除率（标化）",    L"ml/min/1.73m²", "round((crcl*1.73/bsa)*10)/10",              "f1" },
     { "ucr_24h",  L"24小时尿肌酐排泄量",    L"mmol/24h",      "ucr*uvol/1000000",           "f2" },
 };
 

@@ -15,10 +15,13 @@ static constexpr ToolInput inputs[] = {
     { "alb",  L"血清白蛋白", L"g/L",    40.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label              unit       formula                 format
     { "ag",      L"阴离子间隙",     L"mmol/L", "na - cl - hco3",       "f1" },
-    { "ag_corr", L"校正阴离子间隙", L"mmol/L", "ag + 0.25*(40 - alb)", "f1" },
+    { "ag_corr", L"校正阴离子间隙", L"mmol/L", "round((ag + 0.25*(40 - alb))*10)/10", "f1" },
 };
 
 static constexpr ToolRule rules[] = {

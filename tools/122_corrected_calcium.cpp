@@ -15,9 +15,12 @@ static constexpr ToolInput inputs[] = {
     { "alb", L"血清白蛋白", L"g/L",    40.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label        unit       formula                  format
-    { "ca_corr", L"校正血钙", L"mmol/L", "ca + 0.02*(40 - alb)", "f2" },
+    { "ca_corr", L"校正血钙", L"mmol/L", "round((ca + 0.02*(40 - alb))*100)/100", "f2" },
 };
 
 static constexpr ToolRule rules[] = {

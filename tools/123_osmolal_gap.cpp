@@ -17,10 +17,13 @@ static constexpr ToolInput inputs[] = {
     { "osm_meas", L"实测血浆渗透压", L"mOsm/kg H₂O", 295.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key         label          unit        formula                format
     { "osm_calc", L"计算渗透压", L"mOsm/L",  "2*na + glu + urea",   "f1" },
-    { "osm_gap",  L"渗透压间隙", L"mOsm/kg", "osm_meas - osm_calc", "f1" },
+    { "osm_gap",  L"渗透压间隙", L"mOsm/kg", "round((osm_meas - osm_calc)*10)/10", "f1" },
 };
 
 static constexpr ToolRule rules[] = {

@@ -18,9 +18,12 @@ static constexpr ToolInput inputs[] = {
     { "scr", L"血肌酐", L"μmol/L", 150.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label          unit  formula                      format
-    { "fena", L"钠排泄分数", L"%", "una*scr/(pna*ucr)*100",     "f2" },
+    { "fena", L"钠排泄分数", L"%", "round((una*scr/(pna*ucr)*100)*100)/100",     "f2" },
 };
 
 static constexpr ToolRule rules[] = {

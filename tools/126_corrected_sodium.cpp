@@ -16,11 +16,14 @@ static constexpr ToolInput inputs[] = {
     { "glu", L"血糖",     L"mmol/L", 25.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key           label              unit        formula                                  format
     { "glu_mgdl",   L"血糖（换算）",    L"mg/dL",  "glu*18.016",                            "f0" },
-    { "na_katz",    L"Katz校正血钠",    L"mmol/L", "na + 1.6*max(glu_mgdl - 100, 0)/100",   "f1" },
-    { "na_hillier", L"Hillier校正血钠", L"mmol/L", "na + 2.4*max(glu_mgdl - 100, 0)/100",   "f1" },
+    { "na_katz",    L"Katz校正血钠",    L"mmol/L", "round((na + 1.6*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+    { "na_hillier", L"Hillier校正血钠", L"mmol/L", "round((na + 2.4*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
 };
 
 static constexpr ToolRule rules[] = {

@@ -20,11 +20,14 @@ static constexpr ToolInput inputs[] = {
     { "w",         L"透析后体重", L"kg",     60.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key    label                    unit  formula                                  format
     { "r",   L"尿素比值R（透后/透前）", L"",  "urea_post/urea_pre",                    "f3" },
-    { "ktv", L"spKt/V",                L"",  "(4 - 3.5*r)*uf/w - log(r - 0.008*t)",   "f2" },
-    { "urr", L"尿素下降率URR",         L"%", "(1 - r)*100",                           "f1" },
+    { "ktv", L"spKt/V",                L"",  "round(((4 - 3.5*r)*uf/w - log(r - 0.008*t))*100)/100",   "f2" },
+    { "urr", L"尿素下降率URR",         L"%", "round(((1 - r)*100)*10)/10",                           "f1" },
 };
 
 static constexpr ToolRule rules[] = {

@@ -21,9 +21,12 @@ static constexpr ToolInput inputs[] = {
     { "una",  L"尿钠",       L"mmol/L",       60.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label    unit  formula                   format
-    { "ttkg", L"TTKG", L"",  "(uk/pk)/(uosm/posm)",    "f1" },
+    { "ttkg", L"TTKG", L"",  "round(((uk/pk)/(uosm/posm))*10)/10",    "f1" },
 };
 
 static constexpr ToolRule rules[] = {

@@ -6,7 +6,9 @@
 // (1000 / 113.12, creatinine 113.12 g/mol). KDIGO 2012 CKD guideline (Kidney Int Suppl 2013;3:1),
 // unchanged in KDIGO 2024: A1 < 3 mg/mmol, A2 3–30, A3 > 30; > 220 mg/mmol is the nephrotic range.
 // The category is decided on mg/mmol as printed with 1 decimal; KDIGO's mg/g column is a rounded
-// equivalent (30.06 mg/mmol is A3 and shows 266 mg/g), so it is never used for the category.
+// equivalent (30.06 mg/mmol is A3 and shows 266 mg/g), so it is never used for the category, and the
+// verdict texts name the mg/mmol bands only: a mg/g band beside the mg/g number shown could disagree.
+// The mg/g line converts the unrounded ratio (ualb/ucr, as acr was before its display rounding).
 // Urine creatinine here is in mmol/L; above 50 it is taken as a μmol/L slip. Range rules come first
 // and read inputs only; urine albumin must be above 0 (an empty box reads 0 and would give A1); a
 // result below the detection limit ("<x") is typed as x, which makes ACR an upper bound.
@@ -16,20 +18,23 @@ static constexpr ToolInput inputs[] = {
     { "ucr",  L"尿肌酐",   L"mmol/L", 8.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label           unit         formula       format
-    { "acr",     L"ACR",         L"mg/mmol",  "ualb/ucr",   "f1" },
-    { "acr_mgg", L"ACR（换算）", L"mg/g",     "acr*8.84",   "f0" },
+    { "acr",     L"ACR",         L"mg/mmol",  "round((ualb/ucr)*10)/10",   "f1" },
+    { "acr_mgg", L"ACR（换算）", L"mg/g",     "ualb/ucr*8.84",   "f0" },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                          level  text
     { "(ualb <= 0) || (ualb > 20000)",    3, L"请核对尿白蛋白：请输入实测值，单位mg/L，有效范围>0–20000；低于检测下限（报告为“<x”）时输入x" },
     { "(ucr <= 0) || (ucr > 50)",         3, L"请核对尿肌酐：单位mmol/L（μmol/L÷1000），有效范围>0–50" },
-    { "round(acr*10)/10 < 3",             0, L"A1：ACR<3 mg/mmol（约<30 mg/g），正常至轻度增加" },
-    { "round(acr*10)/10 <= 30",           1, L"A2：ACR 3–30 mg/mmol（约30–300 mg/g），中度增加" },
-    { "round(acr*10)/10 <= 220",          2, L"A3：ACR>30 mg/mmol（约>300 mg/g），重度增加" },
-    { "",                                 3, L"A3：ACR>220 mg/mmol（约>2200 mg/g），达肾病综合征范围" },
+    { "round(acr*10)/10 < 3",             0, L"A1：ACR<3 mg/mmol，正常至轻度增加" },
+    { "round(acr*10)/10 <= 30",           1, L"A2：ACR 3–30 mg/mmol，中度增加" },
+    { "round(acr*10)/10 <= 220",          2, L"A3：ACR>30 mg/mmol，重度增加" },
+    { "",                                 3, L"A3：ACR>220 mg/mmol，达肾病综合征范围" },
 };
 
 static constexpr ToolDef tool = {

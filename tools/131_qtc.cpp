@@ -18,11 +18,14 @@ static constexpr ToolInput inputs[] = {
     { "sex", L"性别",   L"男=1 女=2", 1.0 },
 };
 
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label                 unit    formula          format
     { "rr",   L"RR间期",            L"s",   "60/hr",         "f3" },
-    { "qtcb", L"QTc（Bazett）",     L"ms",  "qt/sqrt(rr)",   "f0" },
-    { "qtcf", L"QTc（Fridericia）", L"ms",  "qt/cbrt(rr)",   "f0" },
+    { "qtcb", L"QTc（Bazett）",     L"ms",  "round(qt/sqrt(rr))",   "f0" },
+    { "qtcf", L"QTc（Fridericia）", L"ms",  "round(qt/cbrt(rr))",   "f0" },
 };
 
 static constexpr ToolRule rules[] = {
