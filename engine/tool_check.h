@@ -1,15 +1,41 @@
 // Build-time check of a tool definition against the invariants the engine relies on.
-// Exports tool_check (consteval). A definition that breaks an invariant stops the build inside a call
-// to one of the tool_error functions below: the compiler's "in 'constexpr' expansion of" notes name the
-// fault, and its error line gives the 1-based number of the field at fault.
+// Exports tool_check (consteval) and, for tests that run it on many expressions, the expression check
+// tool_check_detail::check_expression (constexpr). A definition that breaks an invariant stops the
+// build inside a call to one of the tool_error functions below, whose name says what is wrong.
 #pragma once
+#include <utility>
+
 #include "engine/tool_def.h"
 
 namespace tool_error {
-// Each of these stops constant evaluation. The compiler names the function, which says what is wrong,
-// and reports "array subscript value 'N' is outside the bounds of array 'field'", where N is the
-// 1-based number of the input, output or rule at fault (or the offending count).
+// Each of these stops constant evaluation; the compiler's "in 'constexpr' expansion of" notes name the
+// function. Its error line then gives the place of the fault:
+// - a fault of a whole field: "array subscript value 'N' is outside the bounds of array 'field'", where
+//   N is the 1-based number of the input, output or rule at fault (or the offending count);
+// - a fault inside a formula or condition: a note "in 'constexpr' expansion of
+//   'tool_error::field<N>(column)'" and "array subscript value 'C' is outside the bounds of array
+//   'column'", where N is the 1-based number of the output or rule and C the 1-based column of the
+//   fault in its text (in characters, a tab one; first character 1; one past the last when the text
+//   ends too early).
+// The compiler prints the values of neither arguments nor variables, only an out-of-bounds subscript
+// and template arguments, hence the field number as a template argument picked from a table.
 consteval bool stop_at(int number) { const bool field[1] = {}; return field[number]; }
+
+template <int Field> consteval bool field(int at) { const bool column[1] = {}; return column[at]; }
+template <int Field> consteval bool stop_in_field(int column) { return field<Field>(column); }
+
+// Fields 0 to 64 stop with their column; a rule numbered above 64 gives its number alone.
+enum { MAX_FIELD_WITH_COLUMN = 64 };
+struct FieldStops { bool (*at[MAX_FIELD_WITH_COLUMN + 1])(int); };
+template <int... N> consteval FieldStops field_stops(std::integer_sequence<int, N...>) {
+    return { { stop_in_field<N>... } };
+}
+consteval bool stop_at(int number, int column) {
+    if (number < 0 || number > MAX_FIELD_WITH_COLUMN) return stop_at(number);
+    FieldStops stops = field_stops(std::make_integer_sequence<int, MAX_FIELD_WITH_COLUMN + 1>{});
+    return stops.at[number](column);
+}
+
 consteval bool name_category_or_reference_is_null() { return stop_at(1); }
 consteval bool input_count_is_not_0_to_16(int count) { return stop_at(count); }
 consteval bool output_count_is_not_0_to_16(int count) { return stop_at(count); }
@@ -22,14 +48,15 @@ consteval bool output_key_is_not_an_identifier_of_at_most_63_chars(int output) {
 consteval bool output_label_is_null(int output) { return stop_at(output + 1); }
 consteval bool output_label_holds_a_comma_cr_or_lf(int output) { return stop_at(output + 1); }
 consteval bool output_formula_is_null_or_empty(int output) { return stop_at(output + 1); }
-consteval bool output_formula_does_not_parse(int output) { return stop_at(output + 1); }
-consteval bool output_formula_names_no_input_or_earlier_output(int output) { return stop_at(output + 1); }
-consteval bool output_formula_calls_an_unknown_function(int output) { return stop_at(output + 1); }
 consteval bool rule_condition_is_null(int rule) { return stop_at(rule + 1); }
-consteval bool rule_condition_does_not_parse(int rule) { return stop_at(rule + 1); }
-consteval bool rule_condition_names_no_input_or_output(int rule) { return stop_at(rule + 1); }
-consteval bool rule_condition_calls_an_unknown_function(int rule) { return stop_at(rule + 1); }
 consteval bool rule_text_is_null(int rule) { return stop_at(rule + 1); }
+// These take the 1-based column of the fault in the text as well.
+consteval bool output_formula_does_not_parse(int output, int column) { return stop_at(output + 1, column); }
+consteval bool output_formula_names_no_input_or_earlier_output(int output, int column) { return stop_at(output + 1, column); }
+consteval bool output_formula_calls_an_unknown_function(int output, int column) { return stop_at(output + 1, column); }
+consteval bool rule_condition_does_not_parse(int rule, int column) { return stop_at(rule + 1, column); }
+consteval bool rule_condition_names_no_input_or_output(int rule, int column) { return stop_at(rule + 1, column); }
+consteval bool rule_condition_calls_an_unknown_function(int rule, int column) { return stop_at(rule + 1, column); }
 }  // namespace tool_error
 
 namespace tool_check_detail {
@@ -43,7 +70,7 @@ struct ExprCheck {
     int            pos;              // next unread character
     int            visible_outputs;  // outputs a name may refer to (those before the formula)
     CheckError     error;            // first error found
-    int            error_pos;        // its column, 0-based
+    int            error_pos;        // its position in the text, 0-based (the message shows it 1-based)
 };
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -260,9 +287,10 @@ consteval bool tool_check(const ToolDef& tool) {
         if (!is_column_safe(out.label)) tool_error::output_label_holds_a_comma_cr_or_lf(i);
         if (!out.formula || !out.formula[0]) tool_error::output_formula_is_null_or_empty(i);
         ExprCheck c = check_expression(tool, out.formula, i);
-        if (c.error == CHECK_SYNTAX) tool_error::output_formula_does_not_parse(i);
-        if (c.error == CHECK_NAME) tool_error::output_formula_names_no_input_or_earlier_output(i);
-        if (c.error == CHECK_FUNCTION) tool_error::output_formula_calls_an_unknown_function(i);
+        int column = c.error_pos + 1;
+        if (c.error == CHECK_SYNTAX) tool_error::output_formula_does_not_parse(i, column);
+        if (c.error == CHECK_NAME) tool_error::output_formula_names_no_input_or_earlier_output(i, column);
+        if (c.error == CHECK_FUNCTION) tool_error::output_formula_calls_an_unknown_function(i, column);
     }
     for (int i = 0; i < tool.rule_count; i++) {
         const ToolRule& rule = tool.rules[i];
@@ -270,9 +298,10 @@ consteval bool tool_check(const ToolDef& tool) {
         if (!rule.text) tool_error::rule_text_is_null(i);
         if (!rule.condition[0]) continue;
         ExprCheck c = check_expression(tool, rule.condition, tool.output_count);
-        if (c.error == CHECK_SYNTAX) tool_error::rule_condition_does_not_parse(i);
-        if (c.error == CHECK_NAME) tool_error::rule_condition_names_no_input_or_output(i);
-        if (c.error == CHECK_FUNCTION) tool_error::rule_condition_calls_an_unknown_function(i);
+        int column = c.error_pos + 1;
+        if (c.error == CHECK_SYNTAX) tool_error::rule_condition_does_not_parse(i, column);
+        if (c.error == CHECK_NAME) tool_error::rule_condition_names_no_input_or_output(i, column);
+        if (c.error == CHECK_FUNCTION) tool_error::rule_condition_calls_an_unknown_function(i, column);
     }
     return true;
 }

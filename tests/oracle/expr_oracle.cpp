@@ -1,8 +1,9 @@
 // The reference evaluator (tokens, then a tree, then evaluation) and the expression generator.
-// Exports oracle_eval and oracle_generate. Shares no code with the product's evaluator: it reads the
-// language from its definition. Numbers are read with the C library's strtod, which defines them;
-// exp, log, log10 and pow are the ones both builds compile in (base/portable_math.h), since the
-// language defines its functions by them and the two C libraries differ in the last bits.
+// Exports oracle_eval, oracle_eval_faults, oracle_form_fault and oracle_generate. Shares no code with
+// the product's evaluator or the build-time check: it reads the language from its definition. Numbers
+// are read with the C library's strtod, which defines them; exp, log, log10 and pow are the ones both
+// builds compile in (base/portable_math.h), since the language defines its functions by them and the
+// two C libraries differ in the last bits.
 #include "tests/oracle/expr_oracle.h"
 
 #include <math.h>
@@ -84,6 +85,7 @@ struct Tree {
     const ToolDef*     tool;
     const double*      inputs;
     const double*      outputs;
+    bool               no_values;  // parse by the grammar alone: no divisor ends a product
 };
 
 int add(Tree* t, NodeKind kind, int a = -1, int b = -1, int c = -1) {
@@ -125,21 +127,22 @@ double clear_sign(double v) {
 double as_truth(bool b) { return b ? 1.0 : 0.0; }
 bool is_true(double v) { return !(v == 0.0); }
 
-double variable(const Tree* t, const std::string& name, int* failed) {
+double variable(const Tree* t, const std::string& name, OracleFaults* faults) {
     for (int i = 0; i < t->tool->input_count; i++)
         if (t->tool->inputs[i].key && name == t->tool->inputs[i].key) return t->inputs[i];
     for (int i = 0; i < t->tool->output_count; i++)
         if (t->tool->outputs[i].key && name == t->tool->outputs[i].key) return t->outputs[i];
-    *failed = 1;
+    faults->form++;
     return 0.0;
 }
 
-double call(const std::string& f, int argc, double x, double y, int* failed) {
+double call(const std::string& f, int argc, double x, double y, OracleFaults* faults) {
+    int* domain = &faults->domain;
     if (argc == 1) {
-        if (f == "sqrt") return x < 0 ? (*failed = 1, 0.0) : sqrt(x);
+        if (f == "sqrt") return x < 0 ? (*domain = 1, 0.0) : sqrt(x);
         if (f == "abs") return clear_sign(x);
-        if (f == "log") return x <= 0 ? (*failed = 1, 0.0) : portable_log(x);
-        if (f == "log10") return x <= 0 ? (*failed = 1, 0.0) : portable_log10(x);
+        if (f == "log") return x <= 0 ? (*domain = 1, 0.0) : portable_log(x);
+        if (f == "log10") return x <= 0 ? (*domain = 1, 0.0) : portable_log10(x);
         if (f == "exp") return portable_exp(x);
         if (f == "floor") return floor(x);
         if (f == "ceil") return ceil(x);
@@ -153,30 +156,31 @@ double call(const std::string& f, int argc, double x, double y, int* failed) {
         if (f == "min") return x < y ? x : y;
         if (f == "max") return x > y ? x : y;
         if (f == "pow") return portable_pow(x, y);
-        if (f == "mod") return y == 0 ? (*failed = 1, 0.0) : fmod(x, y);
+        if (f == "mod") return y == 0 ? (*domain = 1, 0.0) : fmod(x, y);
     }
-    *failed = 1;
+    faults->form++;
     return 0.0;
 }
 
-double evaluate(const Tree* t, int index, int* failed) {
+double evaluate(const Tree* t, int index, OracleFaults* faults) {
     const Node& n = t->nodes[(size_t)index];
-    if (n.broken) *failed = 1;
-    double x = n.a >= 0 ? evaluate(t, n.a, failed) : 0.0;
-    double y = n.b >= 0 ? evaluate(t, n.b, failed) : 0.0;
-    double z = n.c >= 0 ? evaluate(t, n.c, failed) : 0.0;
+    if (n.broken) faults->form++;
+    double x = n.a >= 0 ? evaluate(t, n.a, faults) : 0.0;
+    double y = n.b >= 0 ? evaluate(t, n.b, faults) : 0.0;
+    double z = n.c >= 0 ? evaluate(t, n.c, faults) : 0.0;
+    int* zero_divisor = &faults->domain;
     switch (n.kind) {
     case NUMBER:        return n.number;
-    case BROKEN:        *failed = 1; return 0.0;
-    case VARIABLE:      return variable(t, n.name, failed);
+    case BROKEN:        faults->form++; return 0.0;
+    case VARIABLE:      return variable(t, n.name, faults);
     case NEGATE:        return flip_sign(x);
     case NOT:           return as_truth(x == 0.0);
     case GROUP:         return x;
-    case CALL:          return call(n.name, n.b >= 0 ? 2 : 1, x, y, failed);
+    case CALL:          return call(n.name, n.b >= 0 ? 2 : 1, x, y, faults);
     case POWER:         return portable_pow(x, y);
     case TIMES:         return x * y;
-    case DIVIDE:        return y == 0 ? (*failed = 1, 0.0) : x / y;
-    case REMAINDER:     return y == 0 ? (*failed = 1, 0.0) : fmod(x, y);
+    case DIVIDE:        return y == 0 ? (*zero_divisor = 1, 0.0) : x / y;
+    case REMAINDER:     return y == 0 ? (*zero_divisor = 1, 0.0) : fmod(x, y);
     case PLUS:          return x + y;
     case MINUS:         return x - y;
     case LESS:          return as_truth(x < y);
@@ -249,7 +253,8 @@ int parse_power(Tree* t) {
 }
 
 // A zero divisor ends the product: the text after the divisor is left to the levels above, so the
-// shape of the tree depends on the divisor's value, which is evaluated here.
+// shape of the tree depends on the divisor's value, which is evaluated here; without values (a parse by
+// the grammar alone) no divisor ends the product.
 int parse_product(Tree* t) {
     int left = parse_power(t);
     for (;;) {
@@ -259,8 +264,8 @@ int parse_product(Tree* t) {
         t->at++;
         int right = parse_power(t);
         left = add(t, op == '*' ? TIMES : op == '/' ? DIVIDE : REMAINDER, left, right);
-        int ignored = 0;
-        if (op != '*' && evaluate(t, right, &ignored) == 0.0) return left;
+        OracleFaults ignored{};
+        if (op != '*' && !t->no_values && evaluate(t, right, &ignored) == 0.0) return left;
     }
 }
 
@@ -446,10 +451,12 @@ void expression(const ToolDef* tool, uint64_t* s, int depth, std::string* out) {
 
 }  // namespace
 
-double oracle_eval(const ToolDef* tool, const char* text, const double* input_values,
-                   const double* output_values, int* failed_out) {
+// Parses and evaluates `text`, counting its faults by kind; `no_values` parses by the grammar alone.
+static double run(const ToolDef* tool, const char* text, const double* input_values,
+                  const double* output_values, bool no_values, OracleFaults* faults) {
+    *faults = {};
     if (!text || !*text) {
-        *failed_out = 1;
+        faults->form = 1;
         return 0.0;
     }
     Tree t{};
@@ -457,12 +464,32 @@ double oracle_eval(const ToolDef* tool, const char* text, const double* input_va
     t.tool = tool;
     t.inputs = input_values;
     t.outputs = output_values;
+    t.no_values = no_values;
     int root = parse_choice(&t);
-    int failed = peek(&t).kind != 'E';
-    double v = evaluate(&t, root, &failed);
-    if (isnan(v) || isinf(v)) failed = 1;
-    *failed_out = failed;
+    if (peek(&t).kind != 'E') faults->form++;
+    double v = evaluate(&t, root, faults);
+    if (isnan(v) || isinf(v)) faults->domain++;
     return v;
+}
+
+double oracle_eval_faults(const ToolDef* tool, const char* text, const double* input_values,
+                          const double* output_values, OracleFaults* faults) {
+    return run(tool, text, input_values, output_values, false, faults);
+}
+
+double oracle_eval(const ToolDef* tool, const char* text, const double* input_values,
+                   const double* output_values, int* failed_out) {
+    OracleFaults faults;
+    double v = run(tool, text, input_values, output_values, false, &faults);
+    *failed_out = faults.form || faults.domain ? 1 : 0;
+    return v;
+}
+
+bool oracle_form_fault(const ToolDef* tool, const char* text) {
+    static const double zeros[MAX_VALUES] = {};
+    OracleFaults faults;
+    run(tool, text, zeros, zeros, true, &faults);
+    return faults.form > 0;
 }
 
 void oracle_generate(const ToolDef* tool, uint64_t* state, std::string* out) {
