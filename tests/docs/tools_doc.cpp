@@ -33,12 +33,14 @@ static std::string number(double v) {
     return text;
 }
 
-static const char* REPORT_NAMES[] = { "", "排班表", "给药时间表", "采血顺序", "危急值", "高警示药品", "药物配伍",
-                                      "随访计划", "手术安全核查", "交接班模板", "输液卡", "检验组合" };
+static const char* REPORT_NAMES[] = { "", "shift rota", "dosing time schedule", "blood-draw order",
+                                      "critical values list", "high-alert medicines", "drug compatibility check",
+                                      "follow-up plan", "surgical safety checklist", "handover template",
+                                      "infusion card", "lab panels" };
 
 static std::string report_name(uint32_t kind) {
     if (kind < sizeof REPORT_NAMES / sizeof REPORT_NAMES[0]) return REPORT_NAMES[kind];
-    return "报告 " + std::to_string(kind);
+    return "report " + std::to_string(kind);
 }
 
 static void markdown(FILE* f) {
