@@ -1,5 +1,6 @@
-// The child controls of the main window: one row per input field, the result side and the command
-// buttons, at the rectangles of app/layout.h. Exports controls_create and input_edit_show_default.
+// The child controls of the main window: one row per input field (or one line saying there is none),
+// the result side and the command buttons, at the rectangles of app/layout.h. Exports
+// controls_create, controls_focus_first, input_edit_show_default and verdict_prompt.
 #include "app/controls.h"
 
 #include "app/layout.h"
@@ -25,6 +26,13 @@ static const struct { const wchar_t* caption; int id; Box box; } BUTTONS[] = {
     { L"关于",       ID_ABOUT,      ABOUT_BUTTON },
 };
 
+// Texts that differ for a tool without inputs: nothing to fill in.
+static const wchar_t PROMPT_WITH_INPUTS[] = L"填写左侧参数，点击“计算”";
+static const wchar_t PROMPT_WITHOUT_INPUTS[] = L"无需填写参数，点击“计算”";
+static const wchar_t START_STATUS_WITH_INPUTS[] = L"就绪：填写参数后按 F5 或点击“计算”";
+static const wchar_t START_STATUS_WITHOUT_INPUTS[] = L"就绪：按 F5 或点击“计算”";
+static const wchar_t NO_INPUT_TEXT[] = L"本工具无需输入参数";
+
 // One child control; the font is sent only when given.
 static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const wchar_t* text, Box box, int id,
                          HFONT font) {
@@ -32,6 +40,10 @@ static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const 
                                    app.main_window, (HMENU)(INT_PTR)id, app.app_instance, NULL);
     if (font) SendMessageW(control, WM_SETFONT, (WPARAM)font, TRUE);
     return control;
+}
+
+const wchar_t* verdict_prompt(const ToolDef* tool) {
+    return tool->input_count > 0 ? PROMPT_WITH_INPUTS : PROMPT_WITHOUT_INPUTS;
 }
 
 void input_edit_show_default(int i) {
@@ -55,8 +67,10 @@ static void create_input_row(int i) {
 void controls_create() {
     const ToolDef* tool = app.active_tool;
     for (int i = 0; i < tool->input_count; i++) create_input_row(i);
+    if (tool->input_count == 0)
+        make_control(L"STATIC", 0, STATIC_STYLE, NO_INPUT_TEXT, NO_INPUT_BOX, 0, app.font_label);
 
-    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, VERDICT_PROMPT, VERDICT_BOX, 0,
+    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, verdict_prompt(tool), VERDICT_BOX, 0,
                                      app.font_verdict);
     app.result_box = make_control(L"EDIT", WS_EX_CLIENTEDGE, RESULT_STYLE, L"", RESULT_BOX, ID_RESULT,
                                   app.font_result);
@@ -69,5 +83,10 @@ void controls_create() {
     for (const auto& b : BUTTONS)
         make_control(L"BUTTON", 0, BUTTON_STYLE, b.caption, b.box, b.id, NULL);
 
-    text_copy(app.status_text, STATUS_TEXT_CAP, L"就绪：填写参数后按 F5 或点击“计算”");
+    text_copy(app.status_text, STATUS_TEXT_CAP,
+              tool->input_count > 0 ? START_STATUS_WITH_INPUTS : START_STATUS_WITHOUT_INPUTS);
+}
+
+void controls_focus_first() {
+    SetFocus(app.active_tool->input_count > 0 ? app.input_edits[0] : GetDlgItem(app.main_window, ID_CALCULATE));
 }

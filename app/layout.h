@@ -80,6 +80,9 @@ constexpr Box input_unit_box(int row, int count) {
     return { UNIT_X, input_row_top(row, count) + UNIT_DY, UNIT_WIDTH, UNIT_HEIGHT };
 }
 
+// A tool without inputs shows one line in the input panel instead of rows, where the first row would be.
+inline constexpr Box NO_INPUT_BOX = { 36, ROW_FIRST_TOP + LABEL_DY, 408, LABEL_HEIGHT };  // under the heading
+
 // ---- fonts: every font is made with these and otherwise the same parameters
 struct FontSpec { const wchar_t* face; int height; int weight; };  // height < 0: character height in px
 
@@ -88,7 +91,7 @@ enum { WEIGHT_NORMAL = 400, WEIGHT_BOLD = 700 };  // FW_NORMAL, FW_BOLD
 
 inline constexpr FontSpec FONT_TITLE   = { UI_FACE, -27, WEIGHT_BOLD };    // tool name
 inline constexpr FontSpec FONT_HEADER  = { UI_FACE, -14, WEIGHT_NORMAL };  // subtitle, panel headings
-inline constexpr FontSpec FONT_LABEL   = { UI_FACE, -14, WEIGHT_NORMAL };  // input labels
+inline constexpr FontSpec FONT_LABEL   = { UI_FACE, -14, WEIGHT_NORMAL };  // input labels, the no-input line
 inline constexpr FontSpec FONT_INPUT   = { UI_FACE, -15, WEIGHT_NORMAL };  // input edit boxes
 inline constexpr FontSpec FONT_VERDICT = { UI_FACE, -21, WEIGHT_BOLD };    // verdict line
 inline constexpr FontSpec FONT_RESULT  = { L"Consolas", -15, WEIGHT_NORMAL };  // result box

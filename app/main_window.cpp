@@ -81,7 +81,7 @@ int main_window_run(HINSTANCE instance, const ToolDef* tool) {
     app.main_window = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    SetFocus(app.input_edits[0]);
+    controls_focus_first();
 
     MSG msg;
     while (GetMessageW(&msg, NULL, 0, 0) > 0) {

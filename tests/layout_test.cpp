@@ -68,6 +68,7 @@ TEST(WindowLayout, EveryRectangleInsideItsZoneWithoutOverlap) {
         { "input panel", panel_inside(INPUT_PANEL), true,
           { input_label_box(0, input_rows), input_edit_box(0, input_rows), input_unit_box(0, input_rows),
             input_label_box(1, input_rows), input_edit_box(1, input_rows), input_unit_box(1, input_rows) } },
+        { "input panel without inputs", panel_inside(INPUT_PANEL), true, { NO_INPUT_BOX } },
         { "result panel", panel_inside(RESULT_PANEL), true, { VERDICT_BOX, RESULT_BOX, NOTE_BOX, REFERENCE_BOX } },
         { "footer band", footer, true,
           { CALCULATE_BUTTON, SAVE_BUTTON, COPY_BUTTON, RESET_BUTTON, ABOUT_BUTTON, STATUS_BOX } },

@@ -11,6 +11,7 @@ enum Program {
     PROGRAM_NONE,     // the scenario starts processes itself
     PROGRAM_BUILTIN,  // medtool.exe with the built-in tool, window open when the scenario starts
     PROGRAM_WIDE,     // the same program around tests/e2e/wide_tool.cpp (16 inputs, levels 0 to 3)
+    PROGRAM_NO_INPUT, // the same program around tests/e2e/no_input_tool.cpp (no input, a report)
 };
 
 // One run of the program under test, and what the scenario found wrong so far.
@@ -40,10 +41,11 @@ extern const ScenarioList COMMAND_SCENARIOS;
 extern const ScenarioList WIDE_SCENARIOS;
 extern const ScenarioList SELFTEST_SCENARIOS;
 extern const ScenarioList SAVE_SCENARIOS;
+extern const ScenarioList NO_INPUT_SCENARIOS;
 
 // Paths the runner was given (Windows form).
 struct DriverPaths {
-    std::wstring builtin_exe, wide_exe, artifacts;
+    std::wstring builtin_exe, wide_exe, no_input_exe, artifacts;
 };
 extern DriverPaths driver_paths;
 
@@ -114,5 +116,7 @@ Capture capture_until_colour(Session* s, RECT r, COLORREF colour, int min_count)
 // Only the first rows_compared rows of r are compared when it is above 0.
 int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
                     UINT flags, COLORREF colour, COLORREF background, int rows_compared = 0);
+// Checks that the status line shows exactly this text.
+void expect_status(Session* s, const std::wstring& text);
 // Saves the whole window as a PNG file.
 bool save_window_png(Session* s, const std::wstring& path);

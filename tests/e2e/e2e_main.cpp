@@ -1,6 +1,6 @@
 // The window test driver's entry: runs every scenario of every list against a fresh program and
 // prints one line per scenario and a closing count. Usage:
-//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe ARTIFACTS_DIR [NAME_PART]
+//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]
 // Paths may be Unix paths (run under Wine); NAME_PART runs only scenarios whose name contains it.
 // Exits 0 when every scenario passed.
 #include <stdio.h>
@@ -17,6 +17,7 @@ static const ScenarioList* const LISTS[] = {
     &WIDE_SCENARIOS,
     &SELFTEST_SCENARIOS,
     &SAVE_SCENARIOS,
+    &NO_INPUT_SCENARIOS,
 };
 
 // A Unix absolute path names the same file through drive Z: under Wine.
@@ -30,7 +31,9 @@ static std::wstring windows_path(const wchar_t* path) {
 
 static bool run_scenario(const Scenario& scenario) {
     Session s = {};
-    const std::wstring* exe = scenario.program == PROGRAM_WIDE ? &driver_paths.wide_exe : &driver_paths.builtin_exe;
+    const std::wstring* exe = scenario.program == PROGRAM_WIDE       ? &driver_paths.wide_exe
+                              : scenario.program == PROGRAM_NO_INPUT ? &driver_paths.no_input_exe
+                                                                     : &driver_paths.builtin_exe;
     s.exe = exe->c_str();
     if (scenario.program == PROGRAM_NONE || session_open(&s, s.exe)) scenario.run(&s);
     session_close(&s);
@@ -45,15 +48,16 @@ static bool run_scenario(const Scenario& scenario) {
 }
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe ARTIFACTS_DIR [NAME_PART]\n");
+    if (argc < 5) {
+        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]\n");
         return 2;
     }
     driver_paths.builtin_exe = windows_path(argv[1]);
     driver_paths.wide_exe = windows_path(argv[2]);
-    driver_paths.artifacts = windows_path(argv[3]);
+    driver_paths.no_input_exe = windows_path(argv[3]);
+    driver_paths.artifacts = windows_path(argv[4]);
     CreateDirectoryW(driver_paths.artifacts.c_str(), nullptr);
-    std::string only = argc > 4 ? utf8(argv[4]) : "";
+    std::string only = argc > 5 ? utf8(argv[5]) : "";
 
     int passed = 0, failed = 0;
     for (const ScenarioList* list : LISTS)
