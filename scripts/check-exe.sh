@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Checks the lean, traceable exe: it imports only from kernel32, user32, gdi32, shell32 and msvcrt; it
-# is at most 512 KiB; its VERSIONINFO names the product version, the source revision it was built from
-# (the work tree's HEAD) and the SHA-256 of the tool definition file.
-#   scripts/check-exe.sh build/win/medtool.exe [definition file, default tools/115_osmolality_ratio.cpp]
+# Checks every tool's lean, traceable exe: it imports only from kernel32, user32, gdi32, shell32 and
+# msvcrt; it is at most 256 KiB; its VERSIONINFO names the product version, the source revision it was
+# built from (the work tree's HEAD) and the SHA-256 of its own tool definition file.
+#   scripts/check-exe.sh build/win          every tool in tools/
+#   scripts/check-exe.sh some.exe definition.cpp
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -eq 1 ] && [ -d "$1" ]; then
+  status=0
+  for f in "$root"/tools/[0-9]*.cpp; do
+    exe=$(bash "$root/scripts/tool-exe.sh" "$((10#$(basename "$f" | cut -d_ -f1)))")
+    bash "$0" "$1/$exe.exe" "$f" || status=1
+  done
+  exit $status
+fi
 exe=$1
-definition=${2:-$(dirname "$0")/../tools/115_osmolality_ratio.cpp}
+definition=$2
 fails=0
 fail() { echo "FAIL: $*" >&2; fails=$((fails + 1)); }
+[ -f "$exe" ] || { fail "$exe was not built"; exit 1; }
 
 # The import table, and every DLL name the exe holds: delay-loaded DLLs (GNU ld leaves them out of the
 # data directories objdump reads) and any name a LoadLibrary call could use.
@@ -22,17 +33,19 @@ for dll in $dlls; do
 done
 
 size=$(stat -c %s "$exe")
-[ "$size" -le $((512 * 1024)) ] || fail "$exe is $size bytes, more than 512 KiB"
+[ "$size" -le $((256 * 1024)) ] || fail "$exe is $size bytes, more than 256 KiB"
 
 # VERSIONINFO strings are UTF-16: each value follows its name.
 value() { strings -el "$exe" | sed -n "/^$1\$/{n;p;q}"; }
 version=$(value ProductVersion)
 revision=$(value SourceRevision)
 tool_hash=$(value ToolDefinitionSHA256)
-head=$(git -C "$(dirname "$0")/.." rev-parse HEAD)
+head=$(git -C "$root" rev-parse HEAD)
+original=$(value OriginalFilename)
+[ "$original" = "$(basename "$exe")" ] || fail "OriginalFilename '$original' is not $(basename "$exe")"
 [ -n "$version" ] || fail "no ProductVersion in the VERSIONINFO"
 [ "${revision%-modified}" = "$head" ] || fail "SourceRevision '$revision' is not HEAD $head"
 [ "$tool_hash" = "$(sha256sum "$definition" | cut -d' ' -f1)" ] || fail "ToolDefinitionSHA256 '$tool_hash' is not the hash of $definition"
 
 [ $fails -eq 0 ] || exit 1
-echo "$exe: $size bytes; imports $(echo $dlls | tr ' ' ','); version $version, revision $revision, tool definition sha256 $tool_hash"
+echo "$(basename "$exe"): $size bytes; imports $(echo $dlls | tr ' ' ','); version $version, revision $revision, tool definition sha256 $tool_hash"

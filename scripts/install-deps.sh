@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev libmuparser-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
+  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei zip unzip
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Windows program and opens its window under Wine, in a private Wine prefix.
+# Builds the Windows program of one tool and opens its window under Wine, in a private Wine prefix.
+#   bash scripts/run.sh [NUMBER]      the tool's number (default 115, medtool.exe); tools/ lists them
 # With a display ($DISPLAY set) the window opens there and the script returns when it is closed.
 # Without one, the window opens on a virtual display: the script saves a screenshot of it as a PNG,
 # prints the PNG's path, closes the window, then runs the self-test and prints its report.
@@ -8,11 +9,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${BUILD_DIR:-build/win}
+number=${1:-115}
+name=$(bash scripts/tool-exe.sh "$number")
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build "$build" -j "$(nproc)" --target medtool
-exe=$PWD/$build/medtool.exe
-out=$PWD/$build/run
+cmake --build "$build" -j "$(nproc)" --target "$name"
+exe=$PWD/$build/$name.exe
+out=$PWD/$build/run/$number
 mkdir -p "$out"
 
 source scripts/wine-env.sh
@@ -31,7 +34,7 @@ program=$!
 # Wine names the X window of the program after the exe; once it is mapped, give it a moment to paint.
 window=
 for _ in $(seq 1 300); do
-  window=$(xwininfo -root -tree 2>/dev/null | awk '/"medtool.exe"/ && !/ 1x1\+/ { print $1; exit }')
+  window=$(xwininfo -root -tree 2>/dev/null | awk -v n="\"$name.exe\"" 'index($0, n) && !/ 1x1\+/ { print $1; exit }')
   [ -n "$window" ] && break
   sleep 0.1
 done
@@ -46,7 +49,7 @@ kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 echo "screenshot of the window: $out/window.png"
 
-echo "self-test: medtool.exe --selftest selftest.txt (in $out)"
+echo "self-test: $name.exe --selftest selftest.txt (in $out)"
 code=0
 (cd "$out" && wine "$exe" --selftest selftest.txt) || code=$?
 echo "exit code $code; report $out/selftest.txt:"

@@ -25,8 +25,8 @@ ctest --test-dir build/win --output-on-failure --no-tests=error
 
 echo "== byte identity of the two builds; the lean, traceable exe; a reproducible build"
 bash scripts/check-identity.sh build/native build/win
-bash scripts/check-exe.sh build/win/medtool.exe
-bash scripts/check-reproducible.sh build/win/medtool.exe
+bash scripts/check-exe.sh build/win
+bash scripts/check-reproducible.sh build/win
 
 echo "== benchmarks, a short run (figures and method: BENCHMARKS.md)"
 bash scripts/bench.sh --quick

@@ -2,9 +2,14 @@
 // numbers, and every golden vector run through the calculation, in both builds.
 #include <gtest/gtest.h>
 
+#include <math.h>
+#include <stdlib.h>
+
+#include <random>
 #include <set>
 #include <string>
 
+#include "engine/expr.h"
 #include "selftest/selftest.h"
 #include "tests/tool_vectors.h"
 #include "tools/catalogue.h"
@@ -106,7 +111,9 @@ TEST(Catalogue, EveryGoldenVectorHolds) {
                         << "output " << tool->outputs[i].key;
                 const wchar_t* expected = v.rule >= 0 ? tool->rules[v.rule].text : L"请核对输入参数后重新计算";
                 EXPECT_TRUE(std::wstring(expected) == run.verdict) << "rule " << v.rule << " did not match";
-                if (v.rule >= 0) EXPECT_EQ(tool->rules[v.rule].level, v.level) << "the rule's level is not the case's";
+                if (v.rule >= 0) {
+                    EXPECT_EQ(tool->rules[v.rule].level, v.level) << "the rule's level is not the case's";
+                }
                 continue;
             }
             EXPECT_TRUE(v.verdict == run.verdict) << "verdict differs";
@@ -122,4 +129,92 @@ TEST(Catalogue, EveryGoldenVectorHolds) {
         }
     }
     EXPECT_GE(total, CATALOGUE_COUNT);
+}
+
+// The rule text the rules pick when applied to the values as printed in the result text; null when an
+// output printed no number.
+static const wchar_t* verdict_from_screen(const ToolDef* tool, const double* values, const wchar_t* result) {
+    double shown[MAX_VALUES] = {};
+    for (int i = 0; i < tool->output_count; i++) {
+        std::wstring text = printed_output(tool, result, i);
+        wchar_t* end = nullptr;
+        shown[i] = wcstod(text.c_str(), &end);
+        if (end == text.c_str() || !isfinite(shown[i])) return nullptr;
+    }
+    for (int r = 0; r < tool->rule_count; r++) {
+        int failed = 0;
+        const char* condition = tool->rules[r].condition;
+        if (!condition[0] || (expr_eval(tool, condition, values, shown, &failed) != 0 && !failed))
+            return tool->rules[r].text;
+    }
+    return L"请核对输入参数后重新计算";
+}
+
+// A value as a user types it: `decimals` digits after the point, read back as the input box reads it.
+static double typed(double x, int decimals) {
+    char text[64];
+    snprintf(text, sizeof text, "%.*f", decimals, x);
+    return strtod(text, nullptr);
+}
+
+// Runs the tool on values; counts a disagreement between the verdict and the numbers on screen.
+static void check_screen(const ToolDef* tool, const double* values, VectorRun* run, int* checks, int* disagreements,
+                         const char* stem) {
+    *run = VectorRun();
+    for (int i = 0; i < tool->input_count; i++) run->values[i] = values[i];
+    tool_compute(tool, run->values, run->result, 4096, run->verdict, 512, &run->level, run->copy, 8192);
+    const wchar_t* from_screen = verdict_from_screen(tool, run->values, run->result);
+    if (!from_screen) return;
+    ++*checks;
+    if (std::wstring(from_screen) != run->verdict && ++*disagreements <= 3) {
+        std::string inputs;
+        for (int i = 0; i < tool->input_count; i++) inputs += std::to_string(values[i]) + " ";
+        ADD_FAILURE() << stem << ": inputs " << inputs << "show\n" << narrow(run->result)
+                      << "with the verdict " << narrow(run->verdict) << ", but these numbers give " << narrow(from_screen);
+    }
+}
+
+// The verdict never contradicts the numbers on screen: the rules, applied to the values as printed,
+// pick the rule that the calculation picked. For every calculator tool but 115 (whose rule compares
+// the unrounded ratio by design): typed inputs around each default and small whole codes, and at every
+// verdict change found along one input, the typed values with 0 to 3 decimals next to it.
+TEST(Catalogue, VerdictsAgreeWithTheNumbersOnScreen) {
+    std::mt19937_64 random(20261208);
+    auto fraction = [&] { return (double)(random() % 1000000) / 1000000.0; };
+    int checks = 0;
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const ToolDef* tool = CATALOGUE[t].get();
+        if (tool->report_kind != 0 || tool->rule_count == 0 || tool->id == 115) continue;
+        int disagreements = 0;
+        static VectorRun run;
+        for (int n = 0; n < 120; n++) {
+            double base[MAX_VALUES];
+            for (int i = 0; i < tool->input_count; i++)
+                base[i] = random() % 5 == 0 ? (double)(random() % 6)
+                                            : typed(tool->inputs[i].default_value * (0.3 + 1.4 * fraction()), (int)(random() % 3));
+            check_screen(tool, base, &run, &checks, &disagreements, CATALOGUE[t].file_stem);
+            const std::wstring base_verdict = run.verdict;
+            for (int i = 0; i < tool->input_count; i++) {
+                // Another value of input i; where the verdict differs, halve the gap to the change.
+                double lo = base[i], hi = tool->inputs[i].default_value * (0.3 + 1.4 * fraction());
+                double v[MAX_VALUES];
+                for (int k = 0; k < tool->input_count; k++) v[k] = base[k];
+                v[i] = hi;
+                check_screen(tool, v, &run, &checks, &disagreements, CATALOGUE[t].file_stem);
+                if (std::wstring(run.verdict) == base_verdict) continue;
+                for (int step = 0; step < 48; step++) {
+                    v[i] = (lo + hi) / 2;
+                    check_screen(tool, v, &run, &checks, &disagreements, CATALOGUE[t].file_stem);
+                    (std::wstring(run.verdict) == base_verdict ? lo : hi) = v[i];
+                }
+                for (int decimals = 0; decimals <= 3; decimals++)
+                    for (int k = -1; k <= 1; k++) {
+                        v[i] = typed(lo + k * pow(10.0, -decimals), decimals);
+                        check_screen(tool, v, &run, &checks, &disagreements, CATALOGUE[t].file_stem);
+                    }
+            }
+        }
+        EXPECT_EQ(0, disagreements) << CATALOGUE[t].file_stem;
+    }
+    EXPECT_GT(checks, 20000);
 }

@@ -3,9 +3,10 @@
 // by scripts/check-identity.sh. Cases: the built-in tool at ordinary, boundary and failing inputs;
 // generic tools over every format code, level and function; the functions' results as raw bits over
 // many arguments; input box texts; every report kind with parameter variants; self-test reports;
-// record headers and lines.
-//   identity_dump <folder>   writes <folder>/corpus.txt and <folder>/selftest.txt (the built-in tool's
-//                            self-test report, to compare with the exe's own --selftest)
+// record headers and lines; every golden vector of every tool in the catalogue.
+//   identity_dump <folder>   writes <folder>/corpus.txt, <folder>/selftest.txt (the built-in tool's
+//                            self-test report, to compare with the exe's own --selftest) and
+//                            <folder>/selftest_<number>.txt for every tool of the catalogue
 #include <math.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -21,6 +22,8 @@
 #include "reports/report.h"
 #include "selftest/selftest.h"
 #include "store/record_store.h"
+#include "tests/tool_vectors.h"
+#include "tools/catalogue.h"
 
 static FILE* out;
 
@@ -69,6 +72,35 @@ static void selftest_case(const char* folder, int index, const ToolDef* tool) {
     fprintf(out, "exit|%d\n", code);
     put_file(path);
     remove(path);
+}
+
+// Every golden vector of every tool in the catalogue, run as the window runs it (the follow-up plan
+// counts from the vectors' fixed day).
+static void catalogue_cases() {
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const ToolDef* tool = CATALOGUE[t].get();
+        for (const ToolVector& v : tool_vectors_read(tool, CATALOGUE[t].vectors)) {
+            static VectorRun run;
+            run = VectorRun();
+            tool_vector_run(tool, v, &run);
+            put_case(CATALOGUE[t].file_stem, v.line);
+            put(run.result);
+            fprintf(out, "|verdict|");
+            put(run.verdict);
+            fprintf(out, "|level|%d\n", run.level);
+        }
+    }
+}
+
+// Each tool's self-test report as its exe's --selftest writes it: <folder>/selftest_<number>.txt.
+static void catalogue_selftests(const char* folder) {
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        char path[600];
+        wchar_t wide_path[600];
+        snprintf(path, sizeof path, "%s/selftest_%u.txt", folder, CATALOGUE[t].number);
+        for (int i = 0;; i++) if (!(wide_path[i] = (wchar_t)(unsigned char)path[i])) break;
+        selftest_run_tool(CATALOGUE[t].get(), wide_path);
+    }
 }
 
 // ---- the built-in tool: ordinary, boundary (the 1.5 cut, rounding at two decimals) and failing ----
@@ -294,7 +326,9 @@ int main(int argc, char** argv) {
                             0, nullptr, dimof(ALWAYS), ALWAYS, 2 };
     const ToolDef* tested[] = { builtin, &FORMAT_TOOL, &FUNCTION_TOOL, &report_tool };
     for (int i = 0; i < dimof(tested); i++) selftest_case(argv[1], i, tested[i]);
+    catalogue_cases();
     fclose(out);
+    catalogue_selftests(argv[1]);
 
     // The built-in tool's self-test report on its own, as the exe's --selftest writes it.
     snprintf(path, sizeof path, "%s/selftest.txt", argv[1]);

@@ -1,0 +1,55 @@
+// Tool 126: serum sodium corrected for hyperglycaemia (Katz and Hillier factors). Exports tool_get.
+#include "base/dimof.h"
+#include "engine/tool_check.h"
+
+// Glucose is typed in mmol/L and converted with 18.016 (glucose 180.16 g/mol) to mg/dL, the unit of
+// both sources. Katz MA, N Engl J Med 1973;289:843: 1.6 mmol/L Na per 100 mg/dL glucose above
+// 100 mg/dL; Hillier TA et al., Am J Med 1999;106:399: 2.4 per 100 mg/dL. The correction starts at
+// 100 mg/dL (max(...,0)): below it neither source means a negative correction. Both values are shown
+// and the rules say when they disagree. Hyponatraemia < 135 mmol/L (Spasovski G et al., Eur J
+// Endocrinol 2014;170:G1); hypernatraemia > 145 mmol/L (Adrogué HJ, Madias NE, N Engl J Med
+// 2000;342:1493). The limits compare the corrected values as printed with 1 decimal.
+// Range rules come first and read inputs only; glucose 0 (an empty box) is refused.
+static constexpr ToolInput inputs[] = {
+    // key   label        unit       default
+    { "na",  L"实测血钠", L"mmol/L", 132.0 },
+    { "glu", L"血糖",     L"mmol/L", 25.0 },
+};
+
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
+static constexpr ToolOutput outputs[] = {
+    // key           label              unit        formula                                  format
+    { "glu_mgdl",   L"血糖（换算）",    L"mg/dL",  "glu*18.016",                            "f0" },
+    { "na_katz",    L"Katz校正血钠",    L"mmol/L", "round((na + 1.6*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+    { "na_hillier", L"Hillier校正血钠", L"mmol/L", "round((na + 2.4*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+};
+
+static constexpr ToolRule rules[] = {
+    // condition                              level  text
+    { "(na < 100) || (na > 200)",             3, L"请核对实测血钠：单位mmol/L，有效范围100–200" },
+    { "(glu <= 0) || (glu > 150)",            3, L"请核对血糖：单位mmol/L（mg/dL÷18.016），有效范围>0–150" },
+    { "round(na_hillier*10)/10 < 135",        2, L"两式校正血钠均<135 mmol/L：低钠不能仅用高血糖解释，提示合并低渗性低钠血症" },
+    { "round(na_katz*10)/10 < 135",           1, L"Katz校正值<135而Hillier校正值≥135 mmol/L：是否存在真性低钠因公式而异，建议结合血浆渗透压" },
+    { "round(na_katz*10)/10 > 145",           2, L"两式校正血钠均>145 mmol/L：提示失水（高钠血症）" },
+    { "round(na_hillier*10)/10 > 145",        1, L"Hillier校正值>145而Katz校正值≤145 mmol/L：可能存在失水，请结合临床判断" },
+    { "",                                     0, L"两式校正血钠均在135–145 mmol/L：校正后血钠在正常范围" },
+};
+
+static constexpr ToolDef tool = {
+    .id        = 126,
+    .name      = L"高血糖校正血钠",
+    .purpose   = L"估计去除高血糖稀释效应后的血钠浓度",
+    .category  = L"内分泌科",
+    .reference = L"Katz MA. N Engl J Med 1973;289:843-844; Hillier TA, et al. Am J Med 1999;106:399-403",
+    .note      = L"血糖≤5.55 mmol/L（100 mg/dL）时不作校正。血糖>22.2 mmol/L（400 mg/dL）时Hillier研究提示"
+                 L"每100 mg/dL血钠约下降4.0 mmol/L，两式均可能低估。两式结论不一致时请结合血浆渗透压判断。",
+    .input_count = dimof(inputs),   .inputs = inputs,
+    .output_count = dimof(outputs), .outputs = outputs,
+    .rule_count = dimof(rules),     .rules = rules,
+    .report_kind = 0,
+};
+static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+
+const ToolDef* tool_get() { return &tool; }

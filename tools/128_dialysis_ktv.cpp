@@ -1,0 +1,61 @@
+// Tool 128: haemodialysis adequacy, single-pool Kt/V (Daugirdas second generation) and URR. Exports tool_get.
+#include "base/dimof.h"
+#include "engine/tool_check.h"
+
+// spKt/V = −ln(R − 0.008 × t) + (4 − 3.5 × R) × UF / W (Daugirdas JT, J Am Soc Nephrol 1993;4:1205),
+// R = post / pre urea of one session (units cancel, so mmol/L urea is used as it is), t in hours, UF in
+// litres, W the post-dialysis weight in kg; URR = (1 − R) × 100. KDOQI HD Adequacy 2006 update,
+// guideline 4: minimum spKt/V 1.2 per session three times a week (residual urea clearance
+// < 2 ml/min/1.73 m²), URR 65 % an alternative minimum, targets 1.4 and 70 %. Kt/V decides; Kt/V met
+// with URR < 65 % is level 1 (KDOQI prefers Kt/V, which counts UF). Limits compare printed values.
+// Range rules come first and read inputs only; the last one keeps the log argument positive, written
+// multiplied out (post − 0.008·t·pre ≤ 0) so that it divides by nothing. UF 0 L stays valid (dialysis
+// without net removal); an empty UF box then drops a term that is ≥ 0, so Kt/V can only come out lower.
+static constexpr ToolInput inputs[] = {
+    // key          label          unit       default
+    { "urea_pre",  L"透析前尿素", L"mmol/L", 25.0 },
+    { "urea_post", L"透析后尿素", L"mmol/L", 8.0 },
+    { "t",         L"透析时间",   L"h",      4.0 },
+    { "uf",        L"超滤量",     L"L",      2.5 },
+    { "w",         L"透析后体重", L"kg",     60.0 },
+};
+
+// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
+// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
+// x.5 would round to even, while the rules round half up).
+static constexpr ToolOutput outputs[] = {
+    // key    label                    unit  formula                                  format
+    { "r",   L"尿素比值R（透后/透前）", L"",  "urea_post/urea_pre",                    "f3" },
+    { "ktv", L"spKt/V",                L"",  "round(((4 - 3.5*r)*uf/w - log(r - 0.008*t))*100)/100",   "f2" },
+    { "urr", L"尿素下降率URR",         L"%", "round(((1 - r)*100)*10)/10",                           "f1" },
+};
+
+static constexpr ToolRule rules[] = {
+    // condition                                        level  text
+    { "(urea_pre <= 0) || (urea_pre > 150)",            3, L"请核对透析前尿素：单位mmol/L，有效范围>0–150" },
+    { "(urea_post <= 0) || (urea_post >= urea_pre)",    3, L"请核对透析后尿素：单位mmol/L，应大于0且低于透析前尿素" },
+    { "(t <= 0) || (t > 12)",                           3, L"请核对透析时间：单位为小时（h），有效范围>0–12" },
+    { "(uf < 0) || (uf > 10)",                          3, L"请核对超滤量：单位为升（L），有效范围0–10" },
+    { "(w < 20) || (w > 300)",                          3, L"请核对透析后体重：单位kg，有效范围20–300" },
+    { "urea_post - 0.008*t*urea_pre <= 0",              3, L"R−0.008×t≤0：超出公式适用范围，请核对尿素值与透析时间（小时）" },
+    { "round(ktv*100)/100 < 1.2",                       2, L"spKt/V<1.2：未达KDOQI每周3次血透的最低充分性标准" },
+    { "round(urr*10)/10 < 65",                          1, L"spKt/V≥1.2但URR<65%：两项指标不一致（常见于超滤量较大），KDOQI以spKt/V为准" },
+    { "",                                               0, L"spKt/V≥1.2且URR≥65%：达到KDOQI最低标准（推荐目标spKt/V 1.4、URR 70%）" },
+};
+
+static constexpr ToolDef tool = {
+    .id        = 128,
+    .name      = L"血液透析充分性（Kt/V与URR）",
+    .purpose   = L"按Daugirdas第二代公式计算spKt/V与尿素下降率",
+    .category  = L"肾内科",
+    .reference = L"Daugirdas JT. J Am Soc Nephrol 1993;4:1205-13; KDOQI HD Adequacy 2006. Am J Kidney Dis 2006;48(S1)",
+    .note      = L"适用于每周3次血透且残肾尿素清除率<2 ml/min/1.73m²者；透后血样应按慢流速或停泵法采集；R为同次透析透后与透前尿素之比。"
+                 L"超滤量0 L为有效值，未填写时同样按0 L计算（Kt/V偏低而非偏高），请确认已填写。",
+    .input_count = dimof(inputs),   .inputs = inputs,
+    .output_count = dimof(outputs), .outputs = outputs,
+    .rule_count = dimof(rules),     .rules = rules,
+    .report_kind = 0,
+};
+static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+
+const ToolDef* tool_get() { return &tool; }
