@@ -43,6 +43,11 @@ extern const ScenarioList SELFTEST_SCENARIOS;
 extern const ScenarioList SAVE_SCENARIOS;
 extern const ScenarioList NO_INPUT_SCENARIOS;
 
+// The family window test (e2e_family.cpp): every exe of the list file (one path a line) against the
+// native run's reference file; only: run just the exes whose path contains it. Returns the exit code.
+int family_run(const std::wstring& list, const std::wstring& reference, const std::wstring& artifacts,
+               const std::string& only);
+
 // Paths the runner was given (Windows form).
 struct DriverPaths {
     std::wstring builtin_exe, wide_exe, no_input_exe, artifacts;
@@ -55,6 +60,8 @@ void check_text(Session* s, const char* what, const std::wstring& got, const wch
 std::string utf8(const std::wstring& text);
 
 // ---- the process and its window
+// A Unix absolute path names the same file through drive Z: under Wine; others are kept.
+std::wstring windows_path(const std::wstring& path);
 // Starts exe with the given arguments (after the quoted program path) in folder `cwd` (null: ours).
 bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* args, const wchar_t* cwd);
 // Waits for the process to end; returns its exit code, or -1 on timeout.
