@@ -105,7 +105,7 @@ void command_reset() {
     const ToolDef* tool = app.active_tool;
     for (int i = 0; i < tool->input_count; i++) input_edit_show_default(i);
     SetWindowTextW(app.result_box, L"");
-    SetWindowTextW(app.verdict_label, VERDICT_PROMPT);
+    SetWindowTextW(app.verdict_label, verdict_prompt(tool));
     SetWindowTextW(app.note_label, tool->note ? tool->note : L"");
     text_copy(app.status_text, STATUS_TEXT_CAP, STATUS_RESET);
     app.result_copy[0] = 0;

@@ -1,5 +1,6 @@
-// The child controls of the main window: one row per input field, the result side and the command
-// buttons, at fixed client-pixel positions. Exports controls_create and input_edit_show_default.
+// The child controls of the main window: one row per input field (or one line saying there is none),
+// the result side and the command buttons, at the rectangles of app/layout.h. Exports
+// controls_create, controls_focus_first, input_edit_show_default and verdict_prompt.
 #include "app/controls.h"
 
 #include "app/layout.h"
@@ -15,25 +16,34 @@ static const DWORD RESULT_STYLE = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTIL
                                   ES_AUTOVSCROLL | ES_READONLY;                      // 0x50200844
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;              // 0x5000000B
 
-enum { BUTTON_TOP = 668, BUTTON_HEIGHT = 40 };
-
 // The command buttons, left to right; their painter selects the font itself.
-static const struct { const wchar_t* caption; int id; int x; int width; } BUTTONS[] = {
-    // caption        id             x    width
-    { L"计算 (F5)",  ID_CALCULATE,  20,  152 },
-    { L"保存记录",   ID_SAVE,       184, 132 },
-    { L"复制结果",   ID_COPY,       328, 132 },
-    { L"清空重填",   ID_RESET,      472, 132 },
-    { L"关于",       ID_ABOUT,      616, 110 },
+static const struct { const wchar_t* caption; int id; Box box; } BUTTONS[] = {
+    // caption        id             box
+    { L"计算 (F5)",  ID_CALCULATE,  CALCULATE_BUTTON },
+    { L"保存记录",   ID_SAVE,       SAVE_BUTTON },
+    { L"复制结果",   ID_COPY,       COPY_BUTTON },
+    { L"清空重填",   ID_RESET,      RESET_BUTTON },
+    { L"关于",       ID_ABOUT,      ABOUT_BUTTON },
 };
 
+// Texts that differ for a tool without inputs: nothing to fill in.
+static const wchar_t PROMPT_WITH_INPUTS[] = L"填写左侧参数，点击“计算”";
+static const wchar_t PROMPT_WITHOUT_INPUTS[] = L"无需填写参数，点击“计算”";
+static const wchar_t START_STATUS_WITH_INPUTS[] = L"就绪：填写参数后按 F5 或点击“计算”";
+static const wchar_t START_STATUS_WITHOUT_INPUTS[] = L"就绪：按 F5 或点击“计算”";
+static const wchar_t NO_INPUT_TEXT[] = L"本工具无需输入参数";
+
 // One child control; the font is sent only when given.
-static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const wchar_t* text,
-                         int x, int y, int width, int height, int id, HFONT font) {
-    HWND control = CreateWindowExW(ex_style, cls, text, style, x, y, width, height, app.main_window,
-                                   (HMENU)(INT_PTR)id, app.app_instance, NULL);
+static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const wchar_t* text, Box box, int id,
+                         HFONT font) {
+    HWND control = CreateWindowExW(ex_style, cls, text, style, box.x, box.y, box.width, box.height,
+                                   app.main_window, (HMENU)(INT_PTR)id, app.app_instance, NULL);
     if (font) SendMessageW(control, WM_SETFONT, (WPARAM)font, TRUE);
     return control;
+}
+
+const wchar_t* verdict_prompt(const ToolDef* tool) {
+    return tool->input_count > 0 ? PROMPT_WITH_INPUTS : PROMPT_WITHOUT_INPUTS;
 }
 
 void input_edit_show_default(int i) {
@@ -45,33 +55,38 @@ void input_edit_show_default(int i) {
 static void create_input_row(int i) {
     const ToolDef* tool = app.active_tool;
     const ToolInput* input = &tool->inputs[i];
-    int y = input_row_top(i, tool->input_count);
-    make_control(L"STATIC", 0, LABEL_STYLE, input->label, LABEL_X, y + LABEL_DY, LABEL_WIDTH, LABEL_HEIGHT,
-                 0, app.font_label);
-    app.input_edits[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", EDIT_X, y + EDIT_DY, EDIT_WIDTH,
-                                      EDIT_HEIGHT, ID_INPUT_FIRST + i, app.font_input);
+    int count = tool->input_count;
+    make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(i, count), 0, app.font_label);
+    app.input_edits[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", input_edit_box(i, count),
+                                      ID_INPUT_FIRST + i, app.font_input);
     input_edit_show_default(i);
     if (input->unit && input->unit[0])
-        make_control(L"STATIC", 0, STATIC_STYLE, input->unit, UNIT_X, y + UNIT_DY, UNIT_WIDTH, UNIT_HEIGHT,
-                     0, app.font_small);
+        make_control(L"STATIC", 0, STATIC_STYLE, input->unit, input_unit_box(i, count), 0, app.font_small);
 }
 
 void controls_create() {
     const ToolDef* tool = app.active_tool;
     for (int i = 0; i < tool->input_count; i++) create_input_row(i);
+    if (tool->input_count == 0)
+        make_control(L"STATIC", 0, STATIC_STYLE, NO_INPUT_TEXT, NO_INPUT_BOX, 0, app.font_label);
 
-    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, VERDICT_PROMPT, 492, 142, 492, 46, 0,
+    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, verdict_prompt(tool), VERDICT_BOX, 0,
                                      app.font_verdict);
-    app.result_box = make_control(L"EDIT", WS_EX_CLIENTEDGE, RESULT_STYLE, L"", 492, 196, 492, 232, ID_RESULT,
+    app.result_box = make_control(L"EDIT", WS_EX_CLIENTEDGE, RESULT_STYLE, L"", RESULT_BOX, ID_RESULT,
                                   app.font_result);
-    app.note_label = make_control(L"STATIC", 0, STATIC_STYLE, tool->note ? tool->note : L"", 492, 444, 492, 120,
-                                  0, app.font_small);
+    app.note_label = make_control(L"STATIC", 0, STATIC_STYLE, tool->note ? tool->note : L"", NOTE_BOX, 0,
+                                  app.font_small);
     wchar_t reference[512];
     wformat(reference, dimof(reference), L"参考依据：%ls", tool->reference);
-    make_control(L"STATIC", 0, STATIC_STYLE, reference, 492, 576, 492, 56, 0, app.font_small);
+    make_control(L"STATIC", 0, STATIC_STYLE, reference, REFERENCE_BOX, 0, app.font_small);
 
     for (const auto& b : BUTTONS)
-        make_control(L"BUTTON", 0, BUTTON_STYLE, b.caption, b.x, BUTTON_TOP, b.width, BUTTON_HEIGHT, b.id, NULL);
+        make_control(L"BUTTON", 0, BUTTON_STYLE, b.caption, b.box, b.id, NULL);
 
-    text_copy(app.status_text, STATUS_TEXT_CAP, L"就绪：填写参数后按 F5 或点击“计算”");
+    text_copy(app.status_text, STATUS_TEXT_CAP,
+              tool->input_count > 0 ? START_STATUS_WITH_INPUTS : START_STATUS_WITHOUT_INPUTS);
+}
+
+void controls_focus_first() {
+    SetFocus(app.active_tool->input_count > 0 ? app.input_edits[0] : GetDlgItem(app.main_window, ID_CALCULATE));
 }

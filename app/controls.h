@@ -1,12 +1,19 @@
 // The child controls of the main window, made from the tool definition. Exports controls_create,
-// input_edit_show_default and VERDICT_PROMPT.
+// controls_focus_first, input_edit_show_default and verdict_prompt.
 #pragma once
+#include "engine/tool_def.h"
 
-inline constexpr wchar_t VERDICT_PROMPT[] = L"填写左侧参数，点击“计算”";
-
-// Creates every control (input rows, verdict line, result box, note, reference line, five buttons)
-// as children of app.main_window, keeps the handles the commands need, and sets the start status text.
+// Creates every control (input rows, or the no-input line for a tool without inputs, verdict line,
+// result box, note, reference line, five buttons) as children of app.main_window, keeps the handles
+// the commands need, and sets the start status text.
 void controls_create();
+
+// Gives the focus to the first input box, or to the calculate button when the tool has no inputs, so
+// Enter and F5 calculate from the start.
+void controls_focus_first();
 
 // Puts input field i's default value, printed with "%.6g", into its edit box.
 void input_edit_show_default(int i);
+
+// The verdict line's text before a calculation (at start and after a reset).
+const wchar_t* verdict_prompt(const ToolDef* tool);

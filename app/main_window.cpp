@@ -4,50 +4,37 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/layout.h"
 #include "app/paint.h"
+#include "app/palette.h"
 #include "app/record_save.h"
 #include "app/window_state.h"
+#include "base/dimof.h"
 
 WindowState app;
 
-enum {
-    CLIENT_WIDTH  = 1020,
-    CLIENT_HEIGHT = 720,
-    TRACK_WIDTH   = 1036,  // outer size answered in WM_GETMINMAXINFO, both minimum and maximum
-    TRACK_HEIGHT  = 780,
-};
+static const wchar_t MAIN_WINDOW_CLASS[] = L"KavriMedToolWnd";
 static const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // 0x00CA0000
 
-static const COLORREF INPUT_TEXT_COLOUR = RGB(44, 56, 66);
-static const COLORREF LABEL_TEXT_COLOUR = RGB(120, 132, 142);  // labels, units, reference line
-
-// Verdict line colour by level; any level not listed shows like 0.
-static const struct { int level; COLORREF colour; } VERDICT_COLOURS[] = {
-    { 1, RGB(176, 132, 0) },
-    { 2, RGB(214, 108, 0) },
-    { 3, RGB(190, 30, 45) },
-};
-static const COLORREF VERDICT_NORMAL_COLOUR = RGB(0, 128, 96);
-
-// Created in this order; every other parameter is the same for all.
-static const struct { HFONT WindowState::*font; const wchar_t* face; int height; int weight; } FONTS[] = {
-    // font                         face                   height  weight
-    { &WindowState::font_title,    L"Microsoft YaHei UI", -27,    FW_BOLD },
-    { &WindowState::font_header,   L"Microsoft YaHei UI", -14,    FW_NORMAL },
-    { &WindowState::font_label,    L"Microsoft YaHei UI", -14,    FW_NORMAL },
-    { &WindowState::font_input,    L"Microsoft YaHei UI", -15,    FW_NORMAL },
-    { &WindowState::font_verdict,  L"Microsoft YaHei UI", -21,    FW_BOLD },
-    { &WindowState::font_result,   L"Consolas",           -15,    FW_NORMAL },
-    { &WindowState::font_button,   L"Microsoft YaHei UI", -15,    FW_NORMAL },
-    { &WindowState::font_small,    L"Microsoft YaHei UI", -12,    FW_NORMAL },
+// Created in this order (app/layout.h names each font's face, height and weight); every other
+// parameter is the same for all.
+static const struct { HFONT WindowState::*font; const FontSpec* spec; } FONTS[] = {
+    { &WindowState::font_title,   &FONT_TITLE },
+    { &WindowState::font_header,  &FONT_HEADER },
+    { &WindowState::font_label,   &FONT_LABEL },
+    { &WindowState::font_input,   &FONT_INPUT },
+    { &WindowState::font_verdict, &FONT_VERDICT },
+    { &WindowState::font_result,  &FONT_RESULT },
+    { &WindowState::font_button,  &FONT_BUTTON },
+    { &WindowState::font_small,   &FONT_SMALL },
 };
 
 static void create_fonts_and_brushes() {
     for (const auto& f : FONTS)
-        app.*f.font = CreateFontW(f.height, 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.face);
-    app.brush_white = CreateSolidBrush(RGB(255, 255, 255));
-    app.brush_background = CreateSolidBrush(RGB(244, 247, 249));
+        app.*f.font = CreateFontW(f.spec->height, 0, 0, 0, f.spec->weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.spec->face);
+    app.brush_white = CreateSolidBrush(COLOUR_PANEL);
+    app.brush_background = CreateSolidBrush(COLOUR_BACKGROUND);
 }
 
 static LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -94,7 +81,7 @@ int main_window_run(HINSTANCE instance, const ToolDef* tool) {
     app.main_window = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    SetFocus(app.input_edits[0]);
+    controls_focus_first();
 
     MSG msg;
     while (GetMessageW(&msg, NULL, 0, 0) > 0) {
@@ -149,25 +136,23 @@ static bool on_command(int id) {
     return false;
 }
 
-// Input edit boxes: dark text on white.
+// Input edit boxes: dark text on the panel colour.
 static LRESULT on_ctl_color_edit(HDC dc) {
-    SetTextColor(dc, INPUT_TEXT_COLOUR);
-    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, COLOUR_TEXT);
+    SetBkColor(dc, COLOUR_PANEL);
     return (LRESULT)app.brush_white;
 }
 
 static COLORREF verdict_colour(int level) {
-    for (const auto& v : VERDICT_COLOURS)
-        if (v.level == level) return v.colour;
-    return VERDICT_NORMAL_COLOUR;
+    return level >= 0 && level < (int)dimof(VERDICT_COLOURS) ? VERDICT_COLOURS[level] : VERDICT_COLOURS[0];
 }
 
 // Statics and the read-only result box: transparent text, its colour chosen by control.
 static LRESULT on_ctl_color_static(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
-    COLORREF colour = LABEL_TEXT_COLOUR;
+    COLORREF colour = COLOUR_TEXT_MUTED;
     if (control == app.verdict_label) colour = verdict_colour(app.verdict_level);
-    else if (control == app.result_box || control == app.note_label) colour = INPUT_TEXT_COLOUR;
+    else if (control == app.result_box || control == app.note_label) colour = COLOUR_TEXT;
     SetTextColor(dc, colour);
     return (LRESULT)app.brush_white;
 }

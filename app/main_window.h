@@ -1,5 +1,5 @@
 // The main window: start-up, window class, message loop and window procedure. Exports
-// main_window_run, MAIN_WINDOW_CLASS, MAKER_WEB_ADDRESS and the control ids.
+// main_window_run, MAKER_WEB_ADDRESS and the control ids.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +15,6 @@ enum {
     ID_RESULT      = 3000,
 };
 
-inline constexpr wchar_t MAIN_WINDOW_CLASS[] = L"KavriMedToolWnd";
 // Shown in the header band and on the last line of the about box.
 inline constexpr wchar_t MAKER_WEB_ADDRESS[] = L"www.kavrimed.example";
 

@@ -11,6 +11,7 @@ enum Program {
     PROGRAM_NONE,     // the scenario starts processes itself
     PROGRAM_BUILTIN,  // medtool.exe with the built-in tool, window open when the scenario starts
     PROGRAM_WIDE,     // the same program around tests/e2e/wide_tool.cpp (16 inputs, levels 0 to 3)
+    PROGRAM_NO_INPUT, // the same program around tests/e2e/no_input_tool.cpp (no input, a report)
 };
 
 // One run of the program under test, and what the scenario found wrong so far.
@@ -40,10 +41,16 @@ extern const ScenarioList COMMAND_SCENARIOS;
 extern const ScenarioList WIDE_SCENARIOS;
 extern const ScenarioList SELFTEST_SCENARIOS;
 extern const ScenarioList SAVE_SCENARIOS;
+extern const ScenarioList NO_INPUT_SCENARIOS;
+
+// The family window test (e2e_family.cpp): every exe of the list file (one path a line) against the
+// native run's reference file; only: run just the exes whose path contains it. Returns the exit code.
+int family_run(const std::wstring& list, const std::wstring& reference, const std::wstring& artifacts,
+               const std::string& only);
 
 // Paths the runner was given (Windows form).
 struct DriverPaths {
-    std::wstring builtin_exe, wide_exe, artifacts;
+    std::wstring builtin_exe, wide_exe, no_input_exe, artifacts;
 };
 extern DriverPaths driver_paths;
 
@@ -53,6 +60,8 @@ void check_text(Session* s, const char* what, const std::wstring& got, const wch
 std::string utf8(const std::wstring& text);
 
 // ---- the process and its window
+// A Unix absolute path names the same file through drive Z: under Wine; others are kept.
+std::wstring windows_path(const std::wstring& path);
 // Starts exe with the given arguments (after the quoted program path) in folder `cwd` (null: ours).
 bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* args, const wchar_t* cwd);
 // Waits for the process to end; returns its exit code, or -1 on timeout.
@@ -114,5 +123,7 @@ Capture capture_until_colour(Session* s, RECT r, COLORREF colour, int min_count)
 // Only the first rows_compared rows of r are compared when it is above 0.
 int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
                     UINT flags, COLORREF colour, COLORREF background, int rows_compared = 0);
+// Checks that the status line shows exactly this text.
+void expect_status(Session* s, const std::wstring& text);
 // Saves the whole window as a PNG file.
 bool save_window_png(Session* s, const std::wstring& path);

@@ -1,8 +1,10 @@
 // The window test driver's entry: runs every scenario of every list against a fresh program and
-// prints one line per scenario and a closing count. Usage:
-//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe ARTIFACTS_DIR [NAME_PART]
+// prints one line per scenario and a closing count; or, with --family, opens every exe of a list and
+// compares it with the native run (e2e_family.cpp). Usage:
+//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]
+//   e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]
 // Paths may be Unix paths (run under Wine); NAME_PART runs only scenarios whose name contains it.
-// Exits 0 when every scenario passed.
+// Exits 0 when every scenario (every exe) passed.
 #include <stdio.h>
 #include <string.h>
 
@@ -17,20 +19,14 @@ static const ScenarioList* const LISTS[] = {
     &WIDE_SCENARIOS,
     &SELFTEST_SCENARIOS,
     &SAVE_SCENARIOS,
+    &NO_INPUT_SCENARIOS,
 };
-
-// A Unix absolute path names the same file through drive Z: under Wine.
-static std::wstring windows_path(const wchar_t* path) {
-    std::wstring p = path;
-    if (!p.empty() && p[0] == L'/') p = L"Z:" + p;
-    for (wchar_t& c : p)
-        if (c == L'/') c = L'\\';
-    return p;
-}
 
 static bool run_scenario(const Scenario& scenario) {
     Session s = {};
-    const std::wstring* exe = scenario.program == PROGRAM_WIDE ? &driver_paths.wide_exe : &driver_paths.builtin_exe;
+    const std::wstring* exe = scenario.program == PROGRAM_WIDE       ? &driver_paths.wide_exe
+                              : scenario.program == PROGRAM_NO_INPUT ? &driver_paths.no_input_exe
+                                                                     : &driver_paths.builtin_exe;
     s.exe = exe->c_str();
     if (scenario.program == PROGRAM_NONE || session_open(&s, s.exe)) scenario.run(&s);
     session_close(&s);
@@ -44,16 +40,35 @@ static bool run_scenario(const Scenario& scenario) {
     return s.failures.empty();
 }
 
+// Without a window manager, Wine waits about 2 s for one whenever a window closes or hides (every
+// program ended, every message box); unmanaged windows do not wait. Set in the test prefix for the
+// programs this driver starts; only under Wine.
+static void wine_windows_unmanaged() {
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) return;
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, L"Managed", 0, REG_SZ, (const BYTE*)L"N", 2 * sizeof(wchar_t));
+    RegCloseKey(key);
+}
+
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe ARTIFACTS_DIR [NAME_PART]\n");
+    wine_windows_unmanaged();
+    if (argc >= 5 && std::wstring(argv[1]) == L"--family")
+        return family_run(windows_path(argv[2]), windows_path(argv[3]), windows_path(argv[4]),
+                          argc > 5 ? utf8(argv[5]) : "");
+    if (argc < 5) {
+        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]\n"
+                        "       e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]\n");
         return 2;
     }
     driver_paths.builtin_exe = windows_path(argv[1]);
     driver_paths.wide_exe = windows_path(argv[2]);
-    driver_paths.artifacts = windows_path(argv[3]);
+    driver_paths.no_input_exe = windows_path(argv[3]);
+    driver_paths.artifacts = windows_path(argv[4]);
     CreateDirectoryW(driver_paths.artifacts.c_str(), nullptr);
-    std::string only = argc > 4 ? utf8(argv[4]) : "";
+    std::string only = argc > 5 ? utf8(argv[5]) : "";
 
     int passed = 0, failed = 0;
     for (const ScenarioList* list : LISTS)

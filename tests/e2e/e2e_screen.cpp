@@ -1,6 +1,6 @@
 // The driver's eyes: what the virtual screen shows in the program's window, the same text rendered
 // here for comparison, and the window saved as a PNG. Exports capture_client, client_pixel,
-// count_colour, text_difference and save_window_png.
+// count_colour, capture_until_colour, text_difference, expect_status and save_window_png.
 #include <stdio.h>
 
 #include "e2e.h"
@@ -101,6 +101,13 @@ int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face
         if (differing == 0 || GetTickCount64() >= deadline) return differing;
         Sleep(10);
     }
+}
+
+void expect_status(Session* s, const std::wstring& text) {
+    int differing = text_difference(s, { 740, 704, 1004, 720 }, text.c_str(), L"Microsoft YaHei UI", -12, 400,
+                                    DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_RIGHT, RGB(120, 132, 142),
+                                    RGB(236, 241, 244));
+    check(s, differing == 0, "status line is not \"%s\" (%d pixels differ)", utf8(text).c_str(), differing);
 }
 
 bool save_window_png(Session* s, const std::wstring& path) {

@@ -1,6 +1,7 @@
 // The driver's hands: starting the program, finding its windows, typing, clicking, waiting for it,
-// message boxes and the clipboard. Exports the process_, session_, message_box_ functions and the
-// other helpers declared in e2e.h under "the process", "driving", "message boxes" and "clipboard".
+// message boxes and the clipboard. Exports windows_path, the process_, session_, message_box_
+// functions and the other helpers declared in e2e.h under "the process", "driving", "message boxes"
+// and "clipboard".
 #include <stdarg.h>
 #include <stdio.h>
 
@@ -29,6 +30,14 @@ void check(Session* s, bool ok, const char* format, ...) {
 
 void check_text(Session* s, const char* what, const std::wstring& got, const wchar_t* want) {
     check(s, got == want, "%s: got \"%s\", want \"%s\"", what, utf8(got).c_str(), utf8(want).c_str());
+}
+
+std::wstring windows_path(const std::wstring& path) {
+    std::wstring p = path;
+    if (!p.empty() && p[0] == L'/') p = L"Z:" + p;
+    for (wchar_t& c : p)
+        if (c == L'/') c = L'\\';
+    return p;
 }
 
 bool process_start(PROCESS_INFORMATION* pi, const wchar_t* exe, const wchar_t* args, const wchar_t* cwd) {

@@ -13,14 +13,6 @@ static const wchar_t DONE[] = L"计算完成  尿/血渗透压比";
 static const wchar_t NO_RESULT_HINT[] = L"请先点击“计算”生成结果。";
 static const COLORREF LEVEL_0 = RGB(0, 128, 96), LEVEL_2 = RGB(214, 108, 0);
 
-// The status line shows exactly this text.
-static void expect_status(Session* s, const wchar_t* text) {
-    int differing = text_difference(s, { 740, 704, 1004, 720 }, text, L"Microsoft YaHei UI", -12, 400,
-                                    DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_RIGHT, RGB(120, 132, 142),
-                                    RGB(236, 241, 244));
-    check(s, differing == 0, "status line is not \"%s\" (%d pixels differ)", utf8(text).c_str(), differing);
-}
-
 // The verdict line holds text, drawn in colour and in no other level colour.
 static void expect_verdict(Session* s, const wchar_t* text, COLORREF colour) {
     check_text(s, "verdict line", text_of(child_at(s, 500, 150)), text);

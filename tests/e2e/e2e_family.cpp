@@ -1,0 +1,287 @@
+// The family window test: every tool's exe the build makes, each opened once under Wine. It must
+// show its inputs (labels, units, default texts), calculate its defaults to the result and verdict
+// of the native run (tests/e2e/window_reference.cpp), and show every text whole: each label, unit,
+// the name, the subtitle (category and purpose), the note, the reference line and the verdict,
+// measured in the font the window uses for it (app/layout.h), fits its control or painted box. A
+// screenshot after the calculation is kept as <artifacts>\<exe name>.png. Exports family_run.
+#include <stdio.h>
+
+#include <algorithm>
+#include <map>
+
+#include "app/layout.h"
+#include "app/palette.h"
+#include "e2e.h"
+
+enum { ID_CALCULATE = 1001, ID_INPUT_FIRST = 2000, ID_RESULT = 3000 };
+
+struct ReferenceInput { std::wstring label, unit, text; };
+
+// One tool of the native run.
+struct Reference {
+    std::wstring name, category, purpose, verdict, result, error;
+    std::vector<ReferenceInput> inputs;
+    std::vector<std::wstring> rules;  // each rule's verdict text
+    int  level = 0;
+    bool seen = false;  // an exe of the list matched it
+};
+
+static std::wstring wide(const std::string& utf8) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
+    std::wstring text(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &text[0], n);
+    return text;
+}
+
+// Undoes the reference file's escapes: \\ \r \n \t.
+static std::wstring unescaped(const std::wstring& text) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); i++) {
+        if (text[i] != L'\\' || i + 1 == text.size()) { out += text[i]; continue; }
+        wchar_t c = text[++i];
+        out += c == L'r' ? L'\r' : c == L'n' ? L'\n' : c == L't' ? L'\t' : c;
+    }
+    return out;
+}
+
+static bool read_lines(const std::wstring& path, std::vector<std::wstring>* lines) {
+    FILE* f = _wfopen(path.c_str(), L"rb");
+    if (!f) return false;
+    std::string bytes;
+    char chunk[65536];
+    for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
+    fclose(f);
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines->push_back(wide(bytes.substr(start, end - start)));
+    if (start < bytes.size()) lines->push_back(wide(bytes.substr(start)));
+    return true;
+}
+
+static std::wstring lower(std::wstring text) {
+    for (wchar_t& c : text) c = towlower(c);
+    return text;
+}
+
+static std::vector<std::wstring> split_tabs(const std::wstring& text) {
+    std::vector<std::wstring> fields(1);
+    for (wchar_t c : text) {
+        if (c == L'\t') fields.emplace_back();
+        else fields.back() += c;
+    }
+    return fields;
+}
+
+// The native run's file: the date it used and each tool by its exe's file name (lower case).
+static bool read_reference(const std::wstring& path, std::wstring* date, std::map<std::wstring, Reference>* tools) {
+    std::vector<std::wstring> lines;
+    if (!read_lines(path, &lines)) return false;
+    Reference* r = nullptr;
+    for (const std::wstring& line : lines) {
+        size_t space = line.find(L' ');
+        std::wstring key = line.substr(0, space), value = space == std::wstring::npos ? L"" : line.substr(space + 1);
+        if (key == L"date") *date = value;
+        else if (key == L"exe") r = &(*tools)[lower(value)];
+        else if (!r) continue;
+        else if (key == L"name") r->name = unescaped(value);
+        else if (key == L"category") r->category = unescaped(value);
+        else if (key == L"purpose") r->purpose = unescaped(value);
+        else if (key == L"verdict") r->verdict = unescaped(value);
+        else if (key == L"result") r->result = unescaped(value);
+        else if (key == L"error") r->error = unescaped(value);
+        else if (key == L"rule") r->rules.push_back(unescaped(value));
+        else if (key == L"level") r->level = _wtoi(value.c_str());
+        else if (key == L"input") {
+            std::vector<std::wstring> f = split_tabs(value);
+            f.resize(3);
+            r->inputs.push_back({ unescaped(f[0]), unescaped(f[1]), unescaped(f[2]) });
+        }
+    }
+    return true;
+}
+
+// ---- measuring texts in the window's fonts
+
+// A memory device context and the window's fonts, each made once.
+struct Measure {
+    HDC dc;
+    std::map<const FontSpec*, HFONT> fonts;
+};
+
+static HFONT font_of(Measure* m, const FontSpec& spec) {
+    HFONT& font = m->fonts[&spec];
+    if (!font)
+        font = CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, spec.face);
+    return font;
+}
+
+// How a text is shown: on one line (labels, units, the painted name and subtitle), or wrapped at
+// word breaks in its box as a static control draws it (note, reference line, verdict line).
+enum Shown { ONE_LINE, WRAPPED };
+
+// Checks that text fits width x height; a failure gives the text's size and the box's in pixels.
+static void check_fits(Session* s, Measure* m, const char* what, const std::wstring& text, const FontSpec& font,
+                       Shown shown, int width, int height) {
+    SelectObject(m->dc, font_of(m, font));
+    if (shown == ONE_LINE) {
+        SIZE size = {};
+        GetTextExtentPoint32W(m->dc, text.c_str(), (int)text.size(), &size);
+        check(s, size.cx <= width, "%s does not fit: \"%s\" is %ld px wide, its box %d px", what, utf8(text).c_str(),
+              size.cx, width);
+        return;
+    }
+    RECT r = { 0, 0, width, 0 };
+    DrawTextW(m->dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    check(s, r.right <= width && r.bottom <= height,
+          "%s does not fit: \"%s\" takes %ld x %ld px, its box is %d x %d px", what, utf8(text).c_str(), r.right,
+          r.bottom, width, height);
+}
+
+// The control in box b (statics have no id), found at its centre; null when there is none.
+static HWND control_in(Session* s, Box b) { return child_at(s, b.x + b.width / 2, b.y + b.height / 2); }
+
+// The control's text fits its client area.
+static void check_control_fits(Session* s, Measure* m, const char* what, HWND control, const FontSpec& font,
+                               Shown shown) {
+    check(s, control != nullptr, "no %s", what);
+    if (!control) return;
+    RECT client;
+    GetClientRect(control, &client);
+    check_fits(s, m, what, text_of(control), font, shown, client.right, client.bottom);
+}
+
+// Two texts alike, or where the first difference is.
+static void check_same(Session* s, const char* what, const std::wstring& got, const std::wstring& want) {
+    size_t at = 0;
+    while (at < got.size() && at < want.size() && got[at] == want[at]) at++;
+    size_t from = at > 20 ? at - 20 : 0;
+    check(s, got == want, "%s differs from the native run at character %u: \"...%s\" instead of \"...%s\"", what,
+          (unsigned)at, utf8(got.substr(std::min(from, got.size()), 60)).c_str(),
+          utf8(want.substr(std::min(from, want.size()), 60)).c_str());
+}
+
+// ---- one exe
+
+static void inputs_shown(Session* s, Measure* m, const Reference& r) {
+    int count = (int)r.inputs.size();
+    for (int i = 0; i < count; i++) {
+        const ReferenceInput& in = r.inputs[i];
+        std::string row = "input " + std::to_string(i + 1);
+        HWND edit = control(s, ID_INPUT_FIRST + i);
+        check(s, edit != nullptr, "%s: no edit box", row.c_str());
+        if (edit) check_text(s, (row + " default").c_str(), text_of(edit), in.text.c_str());
+        HWND label = control_in(s, input_label_box(i, count));
+        check_text(s, (row + " label").c_str(), label ? text_of(label) : L"(none)", in.label.c_str());
+        if (label) check_control_fits(s, m, (row + " label").c_str(), label, FONT_LABEL, ONE_LINE);
+        HWND unit = control_in(s, input_unit_box(i, count));
+        check_text(s, (row + " unit").c_str(), unit ? text_of(unit) : L"", in.unit.c_str());
+        if (unit) check_control_fits(s, m, (row + " unit").c_str(), unit, FONT_SMALL, ONE_LINE);
+    }
+    check(s, control(s, ID_INPUT_FIRST + count) == nullptr, "more edit boxes than the tool's %d inputs", count);
+    if (count == 0) check(s, control_in(s, NO_INPUT_BOX) != nullptr, "no line in the input panel of a tool without inputs");
+}
+
+static void header_fits(Session* s, Measure* m, const Reference& r) {
+    wchar_t title[256] = L"";
+    GetWindowTextW(s->main, title, 256);
+    check_text(s, "window title", title, r.name.c_str());
+    check_fits(s, m, "name", r.name, FONT_TITLE, ONE_LINE, TITLE_BOX.width, TITLE_BOX.height);
+    wchar_t subtitle[512];
+    swprintf(subtitle, 512, SUBTITLE_FORMAT, r.category.c_str(), r.purpose.c_str());
+    check_fits(s, m, "subtitle (category and purpose)", subtitle, FONT_HEADER, ONE_LINE, SUBTITLE_BOX.width,
+               SUBTITLE_BOX.height);
+}
+
+static void calculate_defaults(Session* s, Measure* m, const Reference& r, const std::wstring& screenshot) {
+    check(s, r.error.empty(), "native run: %s", utf8(r.error).c_str());
+    click(s, ID_CALCULATE);
+    settle(s);
+    check(s, no_message_box(s), "a message box is open after calculating the defaults");
+    check_same(s, "result box", text_of(control(s, ID_RESULT)), r.result);
+    HWND verdict = control_in(s, VERDICT_BOX);
+    check_same(s, "verdict line", verdict ? text_of(verdict) : L"(none)", r.verdict);
+    check_control_fits(s, m, "verdict line", verdict, FONT_VERDICT, WRAPPED);
+    // The native run's level shows as the verdict line's colour (a level outside 0 to 3 like 0).
+    COLORREF colour = VERDICT_COLOURS[r.level >= 0 && r.level <= 3 ? r.level : 0];
+    Capture line = capture_until_colour(s, { VERDICT_BOX.x, VERDICT_BOX.y, box_right(VERDICT_BOX), box_bottom(VERDICT_BOX) },
+                                        colour, 20);
+    check(s, count_colour(line, colour) > 20, "the verdict line is not in the colour of level %d", r.level);
+    // Every other verdict the rules can show, in the verdict line's font and size.
+    RECT box = {};
+    if (verdict) GetClientRect(verdict, &box);
+    for (size_t i = 0; i < r.rules.size(); i++)
+        if (verdict && r.rules[i] != r.verdict)
+            check_fits(s, m, ("verdict of rule " + std::to_string(i)).c_str(), r.rules[i], FONT_VERDICT, WRAPPED,
+                       box.right, box.bottom);
+    check(s, save_window_png(s, screenshot), "cannot save %s", utf8(screenshot).c_str());
+}
+
+static bool run_exe(Measure* m, const std::wstring& exe, const Reference* r, const std::wstring& artifacts) {
+    ULONGLONG start = GetTickCount64();
+    std::wstring file = exe.substr(exe.find_last_of(L"\\/") + 1);
+    std::wstring stem = file.substr(0, file.size() - 4);
+    Session s = {};
+    if (!r) check(&s, false, "no native run of %s: is the native build older than this one?", utf8(file).c_str());
+    else if (session_open(&s, exe.c_str())) {
+        header_fits(&s, m, *r);
+        inputs_shown(&s, m, *r);
+        check_control_fits(&s, m, "note", control_in(&s, NOTE_BOX), FONT_SMALL, WRAPPED);
+        check_control_fits(&s, m, "reference line", control_in(&s, REFERENCE_BOX), FONT_SMALL, WRAPPED);
+        calculate_defaults(&s, m, *r, artifacts + L"\\" + stem + L".png");
+    }
+    session_close(&s);
+    double seconds = (GetTickCount64() - start) / 1000.0;
+    if (s.failures.empty()) {
+        printf("ok: %s (%d checks, %.2f s)\n", utf8(file).c_str(), s.checks, seconds);
+    } else {
+        printf("FAIL: %s (%d of %d checks failed, %.2f s)\n", utf8(file).c_str(), (int)s.failures.size(), s.checks,
+               seconds);
+        for (const std::string& f : s.failures) printf("    %s\n", f.c_str());
+    }
+    fflush(stdout);
+    return s.failures.empty();
+}
+
+int family_run(const std::wstring& list, const std::wstring& reference, const std::wstring& artifacts,
+               const std::string& only) {
+    std::vector<std::wstring> exes;
+    std::wstring date;
+    std::map<std::wstring, Reference> tools;
+    if (!read_lines(list, &exes) || !read_reference(reference, &date, &tools)) {
+        printf("FAIL: cannot read %s or %s\n", utf8(list).c_str(), utf8(reference).c_str());
+        return 1;
+    }
+    CreateDirectoryW(artifacts.c_str(), nullptr);
+    Measure m = {};
+    m.dc = CreateCompatibleDC(nullptr);
+    ULONGLONG start = GetTickCount64();
+    int passed = 0, failed = 0, problems = 0;
+    for (const std::wstring& line : exes) {
+        if (line.empty() || (!only.empty() && utf8(line).find(only) == std::string::npos)) continue;
+        std::wstring exe = windows_path(line);
+        auto found = tools.find(lower(exe.substr(exe.find_last_of(L'\\') + 1)));
+        Reference* r = found == tools.end() ? nullptr : &found->second;
+        if (r) r->seen = true;
+        if (run_exe(&m, exe, r, artifacts)) passed++;
+        else failed++;
+    }
+    // The native build knows every tool; one it has that the list lacks is an exe left out.
+    for (const auto& [exe, r] : tools)
+        if (!r.seen && only.empty()) {
+            printf("FAIL: the native run has %s, which the list of exes lacks\n", utf8(exe).c_str());
+            problems++;
+        }
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t today[16];
+    swprintf(today, 16, L"%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
+    if (date != today) {
+        printf("FAIL: the native run used the date %s, this run %s: a result that depends on the date may differ; "
+               "run again\n", utf8(date).c_str(), utf8(today).c_str());
+        problems++;
+    }
+    printf("%d exes in %.1f s: %d passed, %d failed\n", passed + failed, (GetTickCount64() - start) / 1000.0, passed,
+           failed);
+    return failed == 0 && problems == 0 && passed > 0 ? 0 : 1;
+}
