@@ -89,7 +89,7 @@ run_killed_holder() {
   stress_command "$build" "$dir" 9 hold
   "${cmd[@]}" > "$dir/holder" &
   holder=$!
-  for ((i = 0; i < 300; i++)); do grep -q holding "$dir/holder" && break; sleep 0.1; done
+  for ((i = 0; i < 300; i++)); do grep -qs holding "$dir/holder" && break; sleep 0.1; done
   local during after ms
   stress_command "$build" "$dir" 8 1
   during=$("${cmd[@]}" | tr -d '\r')
@@ -101,7 +101,7 @@ run_killed_holder() {
   ms=$((($(date +%s%N) - ms) / 1000000))
   local lines
   lines=$(grep -c 'P[0-9]-S' "$dir/KavriMedSuite/records/T009.csv" || true)
-  if grep -q holding "$dir/holder" && [ "$during" = "failed P8-S0000 3" ] && [ "$after" = "saved P7-S0000" ] &&
+  if grep -qs holding "$dir/holder" && [ "$during" = "failed P8-S0000 3" ] && [ "$after" = "saved P7-S0000" ] &&
      grep -q $',P7-S0000\r$' "$dir/KavriMedSuite/records/T009.csv" && [ "$lines" = 2 ]; then
     echo "$build killed lock holder: the save while it held failed, the save after the kill saved (${ms} ms)"
   else
