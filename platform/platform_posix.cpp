@@ -2,8 +2,11 @@
 // here. Exports the platform_ functions.
 #include "platform/platform.h"
 
+#include <errno.h>
+#include <fcntl.h>
 #include <stdint.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -47,12 +50,6 @@ bool platform_make_dir(const wchar_t* path) {
     return narrow_path(path, narrow) && mkdir(narrow, 0777) == 0;
 }
 
-bool platform_file_exists(const wchar_t* path) {
-    char narrow[NARROW_PATH_CAP];
-    struct stat st;
-    return narrow_path(path, narrow) && stat(narrow, &st) == 0;
-}
-
 FILE* platform_open_file(const wchar_t* path, const char* mode) {
     char narrow[NARROW_PATH_CAP];
     return narrow_path(path, narrow) ? fopen(narrow, mode) : nullptr;
@@ -63,8 +60,89 @@ bool platform_remove_file(const wchar_t* path) {
     return narrow_path(path, narrow) && unlink(narrow) == 0;
 }
 
-bool platform_truncate_file(FILE* file, long long size) {
-    return fflush(file) == 0 && ftruncate(fileno(file), (off_t)size) == 0;
+// The append lock is flock's exclusive lock on the whole file: advisory, so readers are not blocked;
+// held by the open file, so two opens in one process exclude each other as two processes do; and
+// dropped by the system when the file is closed, by exit or by death alike.
+
+// Milliseconds on a clock that only goes forward.
+static long long monotonic_ms() {
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (long long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
+}
+
+static void sleep_ms(int ms) {
+    struct timespec t = { 0, ms * 1000000L };
+    nanosleep(&t, nullptr);
+}
+
+// True when the path still names the open file fd: a save that removed the file it could not fill
+// did so under the lock, and whoever waited for the lock on that file must open the path again.
+static bool still_named(int fd, const char* path) {
+    struct stat open_file, named;
+    return fstat(fd, &open_file) == 0 && open_file.st_nlink > 0 && stat(path, &named) == 0 &&
+           named.st_dev == open_file.st_dev && named.st_ino == open_file.st_ino;
+}
+
+// Opens path for writing, making it when missing; -1 when it cannot. *created tells which.
+static int open_record(const char* path, bool* created) {
+    for (;;) {
+        *created = true;
+        int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+        *created = false;
+        fd = open(path, O_WRONLY | O_CLOEXEC);
+        if (fd >= 0 || errno != ENOENT) return fd;  // ENOENT: removed between the two opens
+    }
+}
+
+LockResult platform_lock_file(const wchar_t* path, int wait_ms, LockedFile* file) {
+    char narrow[NARROW_PATH_CAP];
+    if (!narrow_path(path, narrow)) return LOCK_OPEN_FAILED;
+    long long deadline = monotonic_ms() + wait_ms;
+    for (;;) {
+        bool created;
+        int fd = open_record(narrow, &created);
+        if (fd < 0) return LOCK_OPEN_FAILED;
+        while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            bool busy = errno == EWOULDBLOCK;
+            if (!busy || monotonic_ms() >= deadline) {
+                close(fd);
+                return busy ? LOCK_TIMED_OUT : LOCK_OPEN_FAILED;
+            }
+            sleep_ms(LOCK_RETRY_MS);
+        }
+        if (still_named(fd, narrow)) {
+            file->handle = fd;
+            file->created = created;
+            return LOCK_TAKEN;
+        }
+        close(fd);  // and open the path again
+    }
+}
+
+long long platform_locked_size(LockedFile file) {
+    struct stat st;
+    return fstat((int)file.handle, &st) == 0 ? (long long)st.st_size : -1;
+}
+
+bool platform_locked_write(LockedFile file, long long offset, const char* bytes, int count) {
+    return pwrite((int)file.handle, bytes, (size_t)count, (off_t)offset) == (ssize_t)count;
+}
+
+bool platform_locked_truncate(LockedFile file, long long size) {
+    return ftruncate((int)file.handle, (off_t)size) == 0;
+}
+
+bool platform_unlock_file(LockedFile file, const wchar_t* path, bool remove_empty) {
+    int fd = (int)file.handle;
+    char narrow[NARROW_PATH_CAP];
+    // Removed while still locked, so nobody writes to it in between; a waiting save then finds it
+    // gone from the path (still_named) and opens the path afresh.
+    if (remove_empty && platform_locked_size(file) == 0 && narrow_path(path, narrow) && still_named(fd, narrow)) {
+        unlink(narrow);
+    }
+    return close(fd) == 0;
 }
 
 int platform_utf8_from_wide(const wchar_t* text, char* out, int cap) {

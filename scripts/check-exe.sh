@@ -23,8 +23,8 @@ fail() { echo "FAIL: $*" >&2; fails=$((fails + 1)); }
 # The import table, and every DLL name the exe holds: delay-loaded DLLs (GNU ld leaves them out of the
 # data directories objdump reads) and any name a LoadLibrary call could use.
 dlls=$( (x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p'
-         strings -a "$exe" | grep -i -o '[a-z0-9_.-]*\.dll$'
-         strings -a -el "$exe" | grep -i -o '[a-z0-9_.-]*\.dll$') | tr 'A-Z' 'a-z' | sort -u)
+         strings -a "$exe" | grep -i -o '[a-z0-9_.-]*\.dll$' || true
+         strings -a -el "$exe" | grep -i -o '[a-z0-9_.-]*\.dll$' || true) | tr 'A-Z' 'a-z' | sort -u)
 for dll in $dlls; do
   case $dll in
     kernel32.dll|user32.dll|gdi32.dll|shell32.dll|msvcrt.dll) ;;

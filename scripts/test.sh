@@ -22,6 +22,7 @@ source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start
 ctest --test-dir build/win --output-on-failure --no-tests=error
+bash scripts/stress-records.sh
 
 echo "== byte identity of the two builds; the lean, traceable exe; a reproducible build"
 bash scripts/check-identity.sh build/native build/win

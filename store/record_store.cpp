@@ -93,10 +93,6 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
     wformat(out.path, RECORD_PATH_CAP, L"%ls%ls%ls", folder, SEP, name);
     make_folder_chain(folder);
 
-    // Asked of the file system, not by opening: a file another program holds locked exists all the
-    // same. A file this save makes and then cannot fill is removed again.
-    bool existed = platform_file_exists(out.path);
-
     // Everything this save may write, built before the file is opened, so that a failure leaves the
     // file as it was instead of holding a header without its line: the byte-order mark and header
     // (the first `header_bytes` bytes), then the line.
@@ -116,27 +112,27 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
         return out;
     }
 
-    FILE* file = platform_open_file(out.path, "ab");
-    if (!file) {
+    // One save is one critical section over the file, shared with every other process that saves to
+    // it: the end, the header decision and the write all happen under the lock, so two saves never
+    // write at the same end, and two first saves never both write the header. A file held without
+    // sharing by another program, or whose lock stays taken for the whole wait, receives nothing.
+    LockedFile file;
+    if (platform_lock_file(out.path, RECORD_LOCK_WAIT_MS, &file) != LOCK_TAKEN) {
         out.status = RECORD_OPEN_FAILED;
         return out;
     }
-    // Unbuffered: the bytes go to the system in one write, and a failing write shows here.
-    setvbuf(file, nullptr, _IONBF, 0);
     // The end of the file before this save. An empty file (new, or left empty by anyone) gets the
     // byte-order mark and header first, so every record file starts with them. A write can stop part
-    // way (a full disk, a quota); the old end is where the part is cut off again, so the next save
-    // does not continue a broken row.
-    long long start = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+    // way (a full disk, a quota); the part is cut off again at this end, still under the lock, so the
+    // next save does not continue a broken row and no other save's line is touched.
+    long long start = platform_locked_size(file);
     out.new_file = start == 0;
     const char* from = out.new_file ? bytes : bytes + header_bytes;
-    size_t count = (size_t)(bytes + n - from);
-    bool written = start >= 0 && fwrite(from, 1, count, file) == count;
-    if (!written && start >= 0) platform_truncate_file(file, start);
-    bool closed = fclose(file) == 0;
-    if (!written || !closed) {
-        out.status = RECORD_WRITE_FAILED;
-        if (!existed && start == 0) platform_remove_file(out.path);
-    }
+    int count = (int)(bytes + n - from);
+    bool written = start >= 0 && platform_locked_write(file, start, from, count);
+    if (!written && start >= 0) platform_locked_truncate(file, start);
+    // A file this save made and could not fill goes again, unless another save wrote to it meanwhile.
+    bool closed = platform_unlock_file(file, out.path, !written && file.created && start == 0);
+    if (!written || !closed) out.status = RECORD_WRITE_FAILED;
     return out;
 }

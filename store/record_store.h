@@ -26,6 +26,10 @@ enum {
     // Everything one save writes: byte-order mark, header and record line, plus the converter's
     // terminator (never written).
     RECORD_BYTES_CAP = 3 + (RECORD_HEADER_CAP - 1 + RECORD_LINE_CAP - 1) * RECORD_UTF8_PER_CHAR + 1,
+
+    // How long a save waits for another process's save to the same file before it gives up: far
+    // longer than a save takes, short enough that the window never seems to hang.
+    RECORD_LOCK_WAIT_MS = 2000,
 };
 static_assert(RECORD_HEAD_CAP >= 20 + 30, "room for the timestamp, the comma and a tool name");
 
@@ -33,9 +37,11 @@ enum RecordStatus {
     RECORD_SAVED,          // the whole line (and, for an empty or new file, the BOM and header) is in the file
     RECORD_NO_APPDATA,     // the app-data folder is unknown; nothing was made or written anywhere
     RECORD_PATH_TOO_LONG,  // the records folder or file path would be cut; nothing made or written
-    RECORD_OPEN_FAILED,    // the file could not be opened for appending (locked, read-only, no folder)
+    RECORD_OPEN_FAILED,    // the file could not be opened for appending (held by another program without
+                           // sharing, read-only, no folder), or another save held its lock for the
+                           // whole RECORD_LOCK_WAIT_MS; nothing was written
     RECORD_WRITE_FAILED,   // the write or the close failed; a part written was cut off again, and a
-                           // file this save made was removed
+                           // file this save made was removed unless another save had written to it
 };
 
 struct RecordOutcome {
@@ -61,8 +67,10 @@ int record_line(const ToolDef* tool, const double* values, const wchar_t* result
 
 // Appends the record line of one save to the tool's file in "<appdata>/KavriMedSuite/records",
 // making the folder chain first; a new or empty file gets the byte-order mark and the header before
-// the line. All bytes are built first and written with one write; a write that fails part way is cut
-// off again, and a file the save made is removed, so the file holds the whole save or none of it.
+// the line. All bytes are built first and written with one write, under the file's exclusive lock
+// (platform_lock_file), so saves of several processes at once each land whole, once, after one
+// header. A write that fails part way is cut off again at the end it started from, and a file the
+// save made is removed if nobody else wrote to it, so the file holds the whole save or none of it.
 // An empty or null appdata writes nothing anywhere. result is never null. Allocates nothing of its own.
 RecordOutcome record_append(const ToolDef* tool, const double* values, const wchar_t* result,
                             const wchar_t* appdata, LocalTime now);

@@ -2,8 +2,10 @@
 // stands in for the app-data folder, reopened and compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "calc/compute.h"
 #include "store/record_store.h"
@@ -323,6 +325,59 @@ TEST(RecordAppend, RefusesAnUnknownOrTooLongAppDataFolder) {
     EXPECT_TRUE(fs::is_empty(root));
     EXPECT_EQ(RECORD_SAVED, record_append(&ONE_INPUT_TOOL, &value, L"r", fits.c_str(), SAVE_TIME).status);
     fs::remove_all(root);
+}
+
+// ---- saves of several processes: the file's lock
+
+static const std::string ONE_INPUT_HEADER = "\xEF\xBB\xBF时间,工具,剂量,结果\r\n";
+static const std::string ONE_INPUT_LINE = "2026-12-07 09:30:05,测试,剂量=5,r\r\n";
+
+// Another save holding the lock for the whole bounded wait: the save gives up with the failure the
+// window shows for a file held by another program and writes nothing; reading the file is not
+// blocked meanwhile. Once the lock is free the next save appends.
+TEST(RecordAppend, LockHeldLongerThanTheWaitFailsThenAppendsAfterRelease) {
+    fs::path appdata = scratch("lock_held");
+    fs::path file = record_file(appdata, "T007.csv");
+    double value = 5;
+    ASSERT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+    LockedFile holder;
+    ASSERT_EQ(LOCK_TAKEN, platform_lock_file(file.wstring().c_str(), 0, &holder));
+    EXPECT_FALSE(holder.created);
+
+    RecordOutcome held = save(&ONE_INPUT_TOOL, &value, L"r", appdata);
+    std::string read_while_held = file_bytes(file);
+    EXPECT_TRUE(platform_unlock_file(holder, file.wstring().c_str(), false));
+    EXPECT_EQ(RECORD_OPEN_FAILED, held.status);
+    EXPECT_FALSE(held.new_file);
+    EXPECT_EQ(ONE_INPUT_HEADER + ONE_INPUT_LINE, read_while_held);
+
+    EXPECT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
+    EXPECT_EQ(ONE_INPUT_HEADER + ONE_INPUT_LINE + ONE_INPUT_LINE, file_bytes(file));
+    fs::remove_all(appdata);
+}
+
+// A save that made the file and could not fill it removes it again, while another save already
+// waits for the lock on it: that save's line must land in the file the path names, not in a removed
+// one. (On Windows the waiting save's open keeps the file; either way the path ends up holding the
+// header and the line.)
+TEST(RecordAppend, SaveWaitingOnAFileItsMakerRemovesLandsInThePath) {
+    fs::path appdata = scratch("removed_while_waiting");
+    fs::path file = record_file(appdata, "T007.csv");
+    fs::create_directories(file.parent_path());
+    LockedFile maker;
+    ASSERT_EQ(LOCK_TAKEN, platform_lock_file(file.wstring().c_str(), 0, &maker));
+    ASSERT_TRUE(maker.created);
+    double value = 5;
+    RecordOutcome waiting = {};
+    std::thread saver([&] { waiting = save(&ONE_INPUT_TOOL, &value, L"r", appdata); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the saver opens the file and waits
+    EXPECT_TRUE(platform_unlock_file(maker, file.wstring().c_str(), true));
+    saver.join();
+
+    EXPECT_EQ(RECORD_SAVED, waiting.status);
+    EXPECT_TRUE(waiting.new_file);
+    EXPECT_EQ(ONE_INPUT_HEADER + ONE_INPUT_LINE, file_bytes(file));
+    fs::remove_all(appdata);
 }
 
 #ifdef _WIN32
