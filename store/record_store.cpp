@@ -73,7 +73,6 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
                             const wchar_t* appdata, LocalTime now) {
     RecordOutcome out;
     out.status = RECORD_SAVED;
-    out.new_file = false;
     out.path[0] = 0;
     // Without the app-data folder the records folder would become "\KavriMedSuite\records" on the
     // current drive, or a folder under the working directory: somewhere the user never looks.
@@ -126,8 +125,7 @@ RecordOutcome record_append(const ToolDef* tool, const double* values, const wch
     // way (a full disk, a quota); the part is cut off again at this end, still under the lock, so the
     // next save does not continue a broken row and no other save's line is touched.
     long long start = platform_locked_size(file);
-    out.new_file = start == 0;
-    const char* from = out.new_file ? bytes : bytes + header_bytes;
+    const char* from = start == 0 ? bytes : bytes + header_bytes;
     int count = (int)(bytes + n - from);
     bool written = start >= 0 && platform_locked_write(file, start, from, count);
     if (!written && start >= 0) platform_locked_truncate(file, start);

@@ -46,7 +46,6 @@ enum RecordStatus {
 
 struct RecordOutcome {
     RecordStatus status;
-    bool         new_file;               // the file was new or empty, so BOM and header went first
     wchar_t      path[RECORD_PATH_CAP];  // the record file; empty for RECORD_NO_APPDATA, and for
                                          // RECORD_PATH_TOO_LONG the records folder as far as it fits
 };

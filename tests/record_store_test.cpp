@@ -142,26 +142,22 @@ TEST(RecordAppend, NewFileThenAppendThenRecreatedAfterDeletion) {
 
     RecordOutcome first = save(tool, values, copy, appdata);
     EXPECT_EQ(RECORD_SAVED, first.status);
-    EXPECT_TRUE(first.new_file);
     EXPECT_EQ(file.wstring(), first.path);
     EXPECT_EQ(header + line, file_bytes(file));
 
     RecordOutcome second = save(tool, values, copy, appdata);
     EXPECT_EQ(RECORD_SAVED, second.status);
-    EXPECT_FALSE(second.new_file);
     EXPECT_EQ(header + line + line, file_bytes(file));
 
     fs::remove(file);
     RecordOutcome third = save(tool, values, copy, appdata);
     EXPECT_EQ(RECORD_SAVED, third.status);
-    EXPECT_TRUE(third.new_file);
     EXPECT_EQ(header + line, file_bytes(file));
 
     // An empty file (left by a failed save of another program, or made by hand) starts like a new one.
     fclose(platform_open_file(file.wstring().c_str(), "wb"));
     RecordOutcome fourth = save(tool, values, copy, appdata);
     EXPECT_EQ(RECORD_SAVED, fourth.status);
-    EXPECT_TRUE(fourth.new_file);
     EXPECT_EQ(header + line, file_bytes(file));
     fs::remove_all(appdata);
 }
@@ -348,7 +344,6 @@ TEST(RecordAppend, LockHeldLongerThanTheWaitFailsThenAppendsAfterRelease) {
     std::string read_while_held = file_bytes(file);
     EXPECT_TRUE(platform_unlock_file(holder, file.wstring().c_str(), false));
     EXPECT_EQ(RECORD_OPEN_FAILED, held.status);
-    EXPECT_FALSE(held.new_file);
     EXPECT_EQ(ONE_INPUT_HEADER + ONE_INPUT_LINE, read_while_held);
 
     EXPECT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
@@ -375,7 +370,6 @@ TEST(RecordAppend, SaveWaitingOnAFileItsMakerRemovesLandsInThePath) {
     saver.join();
 
     EXPECT_EQ(RECORD_SAVED, waiting.status);
-    EXPECT_TRUE(waiting.new_file);
     EXPECT_EQ(ONE_INPUT_HEADER + ONE_INPUT_LINE, file_bytes(file));
     fs::remove_all(appdata);
 }
@@ -395,7 +389,6 @@ TEST(RecordAppend, LockedFileFailsThenAppendsAfterRelease) {
     RecordOutcome locked = save(&ONE_INPUT_TOOL, &value, L"r", appdata);
     CloseHandle(lock);
     EXPECT_EQ(RECORD_OPEN_FAILED, locked.status);
-    EXPECT_FALSE(locked.new_file);
     EXPECT_EQ(before, file_bytes(file));
 
     EXPECT_EQ(RECORD_SAVED, save(&ONE_INPUT_TOOL, &value, L"r", appdata).status);
