@@ -34,7 +34,7 @@ static constexpr ToolRule rules[] = {
     // condition                        level  text
     { "(scr < 10) || (scr > 3000)",     3,     L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
     { "(age < 18) || (age > 120)",      3,     L"请核对年龄：本公式仅用于18–120岁成人" },
-    { "(sex != 1) && (sex != 2)",       3,     L"请核对性别：男填1，女填2（空白无效）" },
+    { "(sex != 1) && (sex != 2)",       3,     L"请核对性别：男填1，女填2，其他数值无效" },
     { "round(egfr) >= 90",              0,     L"G1（eGFR≥90）：正常或升高" },
     { "round(egfr) >= 60",              1,     L"G2（eGFR 60–89）：轻度下降" },
     { "round(egfr) >= 45",              2,     L"G3a（eGFR 45–59）：轻至中度下降" },

@@ -33,12 +33,12 @@ static constexpr ToolRule rules[] = {
     { "(scr < 10) || (scr > 3000)",           3,     L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
     { "(age < 18) || (age > 120)",            3,     L"请核对年龄：本公式仅用于18–120岁成人" },
     { "(weight < 20) || (weight > 400)",      3,     L"请核对体重：单位kg，有效范围20–400" },
-    { "(sex != 1) && (sex != 2)",             3,     L"请核对性别：男填1，女填2（空白无效）" },
+    { "(sex != 1) && (sex != 2)",             3,     L"请核对性别：男填1，女填2，其他数值无效" },
     { "round(crcl*10)/10 >= 90",              0,     L"CrCl≥90 ml/min：肾功能正常范围" },
     { "round(crcl*10)/10 >= 60",              1,     L"CrCl 60–89.9 ml/min：轻度下降" },
-    { "round(crcl*10)/10 >= 30",              2,     L"CrCl 30–59.9 ml/min：中度下降，核对用药剂量" },
-    { "round(crcl*10)/10 >= 15",              3,     L"CrCl 15–29.9 ml/min：重度下降，需调整用药" },
-    { "",                                     3,     L"CrCl<15 ml/min：肾衰竭范围，核对用药" },
+    { "round(crcl*10)/10 >= 30",              2,     L"CrCl 30–59.9 ml/min：中度下降" },
+    { "round(crcl*10)/10 >= 15",              3,     L"CrCl 15–29.9 ml/min：重度下降" },
+    { "",                                     3,     L"CrCl<15 ml/min：肾衰竭范围" },
 };
 
 static constexpr ToolDef tool = {

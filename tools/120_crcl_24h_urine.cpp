@@ -52,7 +52,7 @@ static constexpr ToolDef tool = {
     .purpose   = L"由24小时尿计算实测肌酐清除率并按体表面积标化",
     .category  = L"肾内科",
     .reference = L"KDIGO 2024. Kidney Int 2024;105(4S):S117-S314（分级阈值）；Mosteller RD. N Engl J Med 1987;317:1098",
-    .note      = L"须完整留取24小时尿：弃去起始尿，收集至终末尿。尿肌酐以μmol/L输入（mmol/L×1000）。"
+    .note      = L"须完整留取24小时尿：弃去起始尿，收集至终末尿。肌酐均以μmol/L输入（血肌酐mg/dL×88.4，尿肌酐mmol/L×1000）。"
                  L"肾小管分泌肌酐，CrCl常高于真实GFR，肾功能越差越明显。肌酐排泄量明显偏低提示留尿不全。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,

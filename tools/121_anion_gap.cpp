@@ -8,11 +8,11 @@
 // Med 1990;150:311-313, analyser-dependent), compared on the corrected AG as printed (one decimal).
 // Low AG causes from Kraut JA, Madias NE, Clin J Am Soc Nephrol 2007;2:162-174.
 static constexpr ToolInput inputs[] = {
-    // key     label          unit       default
-    { "na",   L"血钠",       L"mmol/L", 140.0 },
-    { "cl",   L"血氯",       L"mmol/L", 104.0 },
-    { "hco3", L"碳酸氢根",   L"mmol/L", 24.0 },
-    { "alb",  L"血清白蛋白", L"g/L",    40.0 },
+    // key     label                 unit       default
+    { "na",   L"血钠",               L"mmol/L", 140.0 },
+    { "cl",   L"血氯",               L"mmol/L", 104.0 },
+    { "hco3", L"碳酸氢根（HCO3-）",  L"mmol/L", 24.0 },
+    { "alb",  L"血清白蛋白",         L"g/L",    40.0 },
 };
 
 // An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on

@@ -4,7 +4,8 @@
 #include "engine/tool_check.h"
 
 // Payne RB et al., Br Med J 1973;4:643-646, SI form: corrected Ca = Ca + 0.02 × (40 − albumin g/L),
-// linear both ways. Reference interval 2.11–2.52 mmol/L for Chinese adults (WS/T 404.6—2015, table 1).
+// linear both ways. Reference interval 2.11–2.52 mmol/L for Chinese adults of 20–79 years, men and
+// women alike (WS/T 404.6—2015, clause 4.1, table 1).
 // Hypercalcaemia mild below 3.00, moderate 3.00–3.49, severe from 3.50 mmol/L (BMJ Best Practice);
 // symptoms of hypocalcaemia typically below about 1.90 mmol/L (Society for Endocrinology emergency
 // guidance, Turner J et al., Endocr Connect 2016;5:G7-G8). Bands compare the corrected calcium as
@@ -27,7 +28,7 @@ static constexpr ToolRule rules[] = {
     // condition                              level  text
     { "(ca < 0.5) || (ca > 5)",               3,     L"请核对血钙：单位mmol/L，有效范围0.5–5.0" },
     { "(alb < 5) || (alb > 70)",              3,     L"请核对白蛋白：单位g/L，有效范围5–70" },
-    { "round(ca_corr*100)/100 >= 3.5",        3,     L"校正钙≥3.50 mmol/L：重度高钙血症，紧急处理" },
+    { "round(ca_corr*100)/100 >= 3.5",        3,     L"校正钙≥3.50 mmol/L：重度高钙血症需紧急处理" },
     { "round(ca_corr*100)/100 >= 3",          2,     L"校正钙3.00–3.49 mmol/L：中度高钙血症" },
     { "round(ca_corr*100)/100 > 2.52",        1,     L"校正钙2.53–2.99 mmol/L：轻度高钙血症" },
     { "round(ca_corr*100)/100 >= 2.11",       0,     L"校正钙2.11–2.52 mmol/L：在参考区间内" },

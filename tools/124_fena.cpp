@@ -29,12 +29,12 @@ static constexpr ToolOutput outputs[] = {
 static constexpr ToolRule rules[] = {
     // condition                             level  text
     { "(pna < 100) || (pna > 200)",          3, L"请核对血钠：单位mmol/L，有效范围100–200" },
-    { "(una <= 0) || (una > 500)",           3, L"请核对尿钠：请输入实测值，单位mmol/L，有效范围>0–500；低于检测下限（报告为“<x”）时输入x" },
-    { "(scr < 10) || (scr > 3000)",          3, L"请核对血肌酐：单位μmol/L（mg/dL×88.4），有效范围10–3000" },
-    { "(ucr <= scr) || (ucr > 100000)",      3, L"请核对尿肌酐：单位μmol/L（mmol/L×1000），应高于血肌酐且不超过100000" },
-    { "round(fena*100)/100 < 1",             1, L"FENa<1%：提示肾前性；造影剂肾病、横纹肌溶解、急性肾小球肾炎等亦可<1%" },
-    { "round(fena*100)/100 <= 2",            1, L"FENa 1%–2%：不确定区间，不能区分肾前性与肾性" },
-    { "",                                    2, L"FENa>2%：提示肾性损伤（如急性肾小管坏死）；近期用过利尿剂时不可靠，可参考尿素排泄分数" },
+    { "(una <= 0) || (una > 500)",           3, L"请核对尿钠：单位mmol/L，有效范围>0–500" },
+    { "(scr < 10) || (scr > 3000)",          3, L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
+    { "(ucr <= scr) || (ucr > 100000)",      3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐" },
+    { "round(fena*100)/100 < 1",             1, L"FENa<1%：提示肾前性，部分肾性损伤亦可<1%" },
+    { "round(fena*100)/100 <= 2",            1, L"1%≤FENa≤2%：不确定，难辨肾前性或肾性" },
+    { "",                                    2, L"FENa>2%：提示肾性（如急性肾小管坏死）" },
 };
 
 static constexpr ToolDef tool = {
@@ -42,9 +42,10 @@ static constexpr ToolDef tool = {
     .name      = L"钠排泄分数（FENa）",
     .purpose   = L"鉴别少尿性急性肾损伤为肾前性或肾性",
     .category  = L"肾内科",
-    .reference = L"Espinel CH. JAMA 1976;236:579-581; Miller TR, et al. Ann Intern Med 1978;89:47-50",
-    .note      = L"近期用利尿剂或有慢性肾病时FENa可假性升高，可改用尿素排泄分数；造影剂肾病、横纹肌溶解等肾性损伤亦可<1%。"
-                 L"尿样应在补液和用药前留取。尿钠低于检测下限（报告为“<x”）时按x输入，所得FENa为上限值：<1%的结论仍成立，≥1%不能确定。",
+    .reference = L"Espinel CH. JAMA 1976;236:579-581；Miller TR, et al. Ann Intern Med 1978;89:47-50",
+    .note      = L"近期用利尿剂或有慢性肾病时FENa可假性升高，可改用尿素排泄分数；造影剂肾病、横纹肌溶解、急性肾小球肾炎等"
+                 L"肾性损伤亦可<1%。尿样应在补液和用药前留取。肌酐均以μmol/L输入（血肌酐mg/dL×88.4，尿肌酐mmol/L×1000）。"
+                 L"尿钠须输入实测值，低于检测下限（报告为“<x”）时按x输入，所得FENa为上限值：<1%的结论仍成立，≥1%不能确定。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -29,12 +29,12 @@ static constexpr ToolOutput outputs[] = {
 static constexpr ToolRule rules[] = {
     // condition                              level  text
     { "(purea <= 0) || (purea > 150)",        3, L"请核对血尿素：单位mmol/L，有效范围>0–150" },
-    { "(uurea <= 0) || (uurea > 2000)",       3, L"请核对尿尿素：请输入实测值，单位mmol/L，有效范围>0–2000；低于检测下限（报告为“<x”）时输入x" },
-    { "(scr < 10) || (scr > 3000)",           3, L"请核对血肌酐：单位μmol/L（mg/dL×88.4），有效范围10–3000" },
-    { "(ucr <= scr) || (ucr > 100000)",       3, L"请核对尿肌酐：单位μmol/L（mmol/L×1000），应高于血肌酐且不超过100000" },
-    { "round(feurea*10)/10 <= 35",            1, L"FEUrea≤35%：提示肾前性，已用利尿剂时仍可参考" },
-    { "round(feurea*10)/10 <= 50",            1, L"FEUrea 35%–50%：不确定区间，不能区分肾前性与肾性" },
-    { "",                                     2, L"FEUrea>50%：提示肾性损伤（如急性肾小管坏死）" },
+    { "(uurea <= 0) || (uurea > 2000)",       3, L"请核对尿尿素：单位mmol/L，有效范围>0–2000" },
+    { "(scr < 10) || (scr > 3000)",           3, L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
+    { "(ucr <= scr) || (ucr > 100000)",       3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐" },
+    { "round(feurea*10)/10 <= 35",            1, L"FEUrea≤35%：提示肾前性，用利尿剂时仍可参考" },
+    { "round(feurea*10)/10 <= 50",            1, L"35%<FEUrea≤50%：不确定，难辨肾前性或肾性" },
+    { "",                                     2, L"FEUrea>50%：提示肾性（如急性肾小管坏死）" },
 };
 
 static constexpr ToolDef tool = {
@@ -42,9 +42,10 @@ static constexpr ToolDef tool = {
     .name      = L"尿素排泄分数（FEUrea）",
     .purpose   = L"鉴别急性肾损伤为肾前性或肾性，已用利尿剂时尤适用",
     .category  = L"肾内科",
-    .reference = L"Carvounis CP, et al. Kidney Int 2002;62:2223-2229; Gotfried J, et al. Cleve Clin J Med 2012;79:121-6",
-    .note      = L"FEUrea受利尿剂影响较小；各研究界值不一，35%–50%为不确定区间，需结合尿沉渣、补液反应等临床资料判断。"
-                 L"尿尿素低于检测下限（报告为“<x”）时按x输入，所得FEUrea为上限值：≤35%的结论仍成立，>35%不能确定。",
+    .reference = L"Carvounis CP, et al. Kidney Int 2002;62:2223-2229；Gotfried J, et al. Cleve Clin J Med 2012;79:121-6",
+    .note      = L"FEUrea受利尿剂影响较小；各研究界值不一，35%–50%为不确定区间，不能区分肾前性与肾性，需结合尿沉渣、"
+                 L"补液反应等临床资料判断。肌酐均以μmol/L输入（血肌酐mg/dL×88.4，尿肌酐mmol/L×1000）。"
+                 L"尿尿素须输入实测值，低于检测下限（报告为“<x”）时按x输入，所得FEUrea为上限值：≤35%的结论仍成立，>35%不能确定。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -20,21 +20,21 @@ static constexpr ToolInput inputs[] = {
 // screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
 // x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
-    // key           label              unit        formula                                  format
-    { "glu_mgdl",   L"血糖（换算）",    L"mg/dL",  "glu*18.016",                            "f0" },
-    { "na_katz",    L"Katz校正血钠",    L"mmol/L", "round((na + 1.6*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
-    { "na_hillier", L"Hillier校正血钠", L"mmol/L", "round((na + 2.4*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+    // key           label                     unit        formula                                  format
+    { "glu_mgdl",   L"血糖（换算）",           L"mg/dL",  "glu*18.016",                            "f0" },
+    { "na_katz",    L"校正血钠（Katz 1.6）",   L"mmol/L", "round((na + 1.6*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+    { "na_hillier", L"校正血钠（Hillier 2.4）", L"mmol/L", "round((na + 2.4*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(na < 100) || (na > 200)",             3, L"请核对实测血钠：单位mmol/L，有效范围100–200" },
-    { "(glu <= 0) || (glu > 150)",            3, L"请核对血糖：单位mmol/L（mg/dL÷18.016），有效范围>0–150" },
-    { "round(na_hillier*10)/10 < 135",        2, L"两式校正血钠均<135 mmol/L：低钠不能仅用高血糖解释，提示合并低渗性低钠血症" },
-    { "round(na_katz*10)/10 < 135",           1, L"Katz校正值<135而Hillier校正值≥135 mmol/L：是否存在真性低钠因公式而异，建议结合血浆渗透压" },
-    { "round(na_katz*10)/10 > 145",           2, L"两式校正血钠均>145 mmol/L：提示失水（高钠血症）" },
-    { "round(na_hillier*10)/10 > 145",        1, L"Hillier校正值>145而Katz校正值≤145 mmol/L：可能存在失水，请结合临床判断" },
-    { "",                                     0, L"两式校正血钠均在135–145 mmol/L：校正后血钠在正常范围" },
+    { "(na < 100) || (na > 200)",             3, L"请核对血钠：单位mmol/L，有效范围100–200" },
+    { "(glu <= 0) || (glu > 150)",            3, L"请核对血糖：单位mmol/L，有效范围>0–150" },
+    { "round(na_hillier*10)/10 < 135",        2, L"两式校正血钠均<135：提示合并低渗性低钠血症" },
+    { "round(na_katz*10)/10 < 135",           1, L"仅Katz校正值<135：是否真性低钠因公式而异" },
+    { "round(na_katz*10)/10 > 145",           2, L"两式校正血钠均>145：提示失水（高钠血症）" },
+    { "round(na_hillier*10)/10 > 145",        1, L"仅Hillier校正值>145：可能失水，请结合临床" },
+    { "",                                     0, L"两式校正血钠均在135–145：在正常范围内" },
 };
 
 static constexpr ToolDef tool = {
@@ -42,9 +42,10 @@ static constexpr ToolDef tool = {
     .name      = L"高血糖校正血钠",
     .purpose   = L"估计去除高血糖稀释效应后的血钠浓度",
     .category  = L"内分泌科",
-    .reference = L"Katz MA. N Engl J Med 1973;289:843-844; Hillier TA, et al. Am J Med 1999;106:399-403",
-    .note      = L"血糖≤5.55 mmol/L（100 mg/dL）时不作校正。血糖>22.2 mmol/L（400 mg/dL）时Hillier研究提示"
-                 L"每100 mg/dL血钠约下降4.0 mmol/L，两式均可能低估。两式结论不一致时请结合血浆渗透压判断。",
+    .reference = L"Katz MA. N Engl J Med 1973;289:843-844；Hillier TA, et al. Am J Med 1999;106:399-403",
+    .note      = L"血糖以mmol/L输入（mg/dL÷18.016），≤5.55 mmol/L（100 mg/dL）时不作校正。血糖>22.2 mmol/L（400 mg/dL）时"
+                 L"Hillier研究提示每100 mg/dL血钠约下降4.0 mmol/L，两式均可能低估。判定界值：低钠<135、高钠>145 mmol/L。"
+                 L"两式校正值均<135时低钠不能仅用高血糖解释；两式结论不一致时请结合血浆渗透压判断。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -32,15 +32,15 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                                        level  text
-    { "(urea_pre <= 0) || (urea_pre > 150)",            3, L"请核对透析前尿素：单位mmol/L，有效范围>0–150" },
-    { "(urea_post <= 0) || (urea_post >= urea_pre)",    3, L"请核对透析后尿素：单位mmol/L，应大于0且低于透析前尿素" },
-    { "(t <= 0) || (t > 12)",                           3, L"请核对透析时间：单位为小时（h），有效范围>0–12" },
+    { "(urea_pre <= 0) || (urea_pre > 150)",            3, L"请核对透前尿素：单位mmol/L，有效范围>0–150" },
+    { "(urea_post <= 0) || (urea_post >= urea_pre)",    3, L"请核对透后尿素：单位mmol/L，应>0且<透前尿素" },
+    { "(t <= 0) || (t > 12)",                           3, L"请核对透析时间：单位小时，有效范围>0–12" },
     { "(uf < 0) || (uf > 10)",                          3, L"请核对超滤量：单位为升（L），有效范围0–10" },
     { "(w < 20) || (w > 300)",                          3, L"请核对透析后体重：单位kg，有效范围20–300" },
-    { "urea_post - 0.008*t*urea_pre <= 0",              3, L"R−0.008×t≤0：超出公式适用范围，请核对尿素值与透析时间（小时）" },
-    { "round(ktv*100)/100 < 1.2",                       2, L"spKt/V<1.2：未达KDOQI每周3次血透的最低充分性标准" },
-    { "round(urr*10)/10 < 65",                          1, L"spKt/V≥1.2但URR<65%：两项指标不一致（常见于超滤量较大），KDOQI以spKt/V为准" },
-    { "",                                               0, L"spKt/V≥1.2且URR≥65%：达到KDOQI最低标准（推荐目标spKt/V 1.4、URR 70%）" },
+    { "urea_post - 0.008*t*urea_pre <= 0",              3, L"R−0.008×t≤0：超出公式范围，请核对输入" },
+    { "round(ktv*100)/100 < 1.2",                       2, L"spKt/V<1.2：未达KDOQI最低充分性标准" },
+    { "round(urr*10)/10 < 65",                          1, L"spKt/V≥1.2但URR<65%：KDOQI以spKt/V为准" },
+    { "",                                               0, L"spKt/V≥1.2且URR≥65%：达到KDOQI最低标准" },
 };
 
 static constexpr ToolDef tool = {
@@ -48,9 +48,11 @@ static constexpr ToolDef tool = {
     .name      = L"血液透析充分性（Kt/V与URR）",
     .purpose   = L"按Daugirdas第二代公式计算spKt/V与尿素下降率",
     .category  = L"肾内科",
-    .reference = L"Daugirdas JT. J Am Soc Nephrol 1993;4:1205-13; KDOQI HD Adequacy 2006. Am J Kidney Dis 2006;48(S1)",
+    .reference = L"Daugirdas JT. J Am Soc Nephrol 1993;4:1205-13；KDOQI HD Adequacy 2006. Am J Kidney Dis 2006;48(S1)",
     .note      = L"适用于每周3次血透且残肾尿素清除率<2 ml/min/1.73m²者；透后血样应按慢流速或停泵法采集；R为同次透析透后与透前尿素之比。"
-                 L"超滤量0 L为有效值，未填写时同样按0 L计算（Kt/V偏低而非偏高），请确认已填写。",
+                 L"KDOQI最低标准spKt/V 1.2、URR 65%，推荐目标1.4、70%；两者不一致（常见于超滤量较大）时以spKt/V为准。"
+                 L"R−0.008×t≤0多为尿素值或透析时间（小时）输入有误。超滤量0 L为有效值，未填写时同样按0 L计算"
+                 L"（Kt/V偏低而非偏高），请确认已填写。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -3,15 +3,17 @@
 #include "engine/tool_check.h"
 
 // TTKG = (urine K / plasma K) / (urine osm / plasma osm) (West ML et al., Miner Electrolyte Metab
-// 1986;12:234). The same abstract restricts it to urine that is not hypotonic and to urine Na above
-// 25 mmol/L, so urine Na is an input and both are validity rules. Reading (Ethier JH et al., Am J
-// Kidney Dis 1990;15:309, as summarised in a TTKG clinical archetype): K < 3.5 with TTKG > 3 suggests
-// renal K wasting; K > 5.0 with TTKG < 7 suggests too little aldosterone action. A printed 3.0 in
-// hypokalaemia counts as ≥ 3 and a printed 7.0 in hyperkalaemia as ≥ 7 (the values compared are the
-// printed ones). Urea recycling undermines the assumptions (Kamel KS, Halperin ML, Curr Opin Nephrol
-// Hypertens 2011), so the note marks it as supportive only. Range and validity rules come first and
-// read inputs only; urine K and urine Na must be above 0 (an empty box reads 0); urine K below the
-// detection limit ("<x") is typed as x, which makes TTKG an upper bound.
+// 1986;12:234-238). Its abstract (PubMed 3762510) restricts the index to urine that is not hypotonic
+// and to distal sodium delivery that does not limit K secretion, "greater than 25 mM"; read as urine
+// Na > 25 mmol/L, so urine Na is an input, and both conditions are validity rules (urine osmolality
+// must exceed the plasma's). Reading (Ethier JH et al., Am J Kidney Dis 1990;15:309, as summarised
+// in a TTKG clinical archetype): K < 3.5 with TTKG > 3 suggests renal K wasting; K > 5.0 with
+// TTKG < 7 suggests too little aldosterone action. A printed 3.0 in hypokalaemia counts as ≥ 3 and a
+// printed 7.0 in hyperkalaemia as ≥ 7 (the values compared are the printed ones). Urea recycling
+// undermines the assumptions (Kamel KS, Halperin ML, Curr Opin Nephrol Hypertens 2011), so the note
+// marks it as supportive only. Range and validity rules come first and read inputs only; urine K and
+// urine Na must be above 0 (an empty box reads 0); urine K below the detection limit ("<x") is typed
+// as x, which makes TTKG an upper bound.
 static constexpr ToolInput inputs[] = {
     // key     label          unit             default
     { "uk",   L"尿钾",       L"mmol/L",       40.0 },
@@ -32,17 +34,17 @@ static constexpr ToolOutput outputs[] = {
 static constexpr ToolRule rules[] = {
     // condition                                   level  text
     { "(pk < 1) || (pk > 10)",                     3, L"请核对血钾：单位mmol/L，有效范围1–10" },
-    { "(uk <= 0) || (uk > 400)",                   3, L"请核对尿钾：请输入实测值，单位mmol/L，有效范围>0–400；低于检测下限（报告为“<x”）时输入x" },
-    { "(uosm <= 0) || (uosm > 1500)",              3, L"请核对尿渗透压：单位mOsm/kg H₂O，有效范围>0–1500" },
-    { "(posm < 200) || (posm > 450)",              3, L"请核对血浆渗透压：单位mOsm/kg H₂O，有效范围200–450" },
-    { "(una <= 0) || (una > 500)",                 3, L"请核对尿钠：请输入实测值，单位mmol/L，有效范围>0–500；低于检测下限（报告为“<x”）时输入x" },
-    { "uosm <= posm",                              3, L"尿渗透压≤血浆渗透压：不满足TTKG的计算前提，结果不可解读" },
-    { "una <= 25",                                 3, L"尿钠≤25 mmol/L：远端钠输送不足，TTKG不可靠" },
-    { "(pk < 3.5) && (round(ttkg*10)/10 < 3)",     1, L"低钾血症且TTKG<3：肾脏保钾适当，低钾多源于肾外丢失、摄入不足或向细胞内转移" },
-    { "pk < 3.5",                                  2, L"低钾血症且TTKG≥3：提示肾性失钾（远端泌钾增加，如盐皮质激素过多、利尿剂）" },
-    { "(pk > 5) && (round(ttkg*10)/10 < 7)",       2, L"高钾血症且TTKG<7：提示远端排钾不足（醛固酮缺乏或抵抗）" },
-    { "pk > 5",                                    1, L"高钾血症且TTKG≥7：醛固酮作用存在，肾脏排钾反应基本适当" },
-    { "",                                          0, L"血钾3.5–5.0 mmol/L：TTKG主要用于低钾或高钾血症的病因分析" },
+    { "(uk <= 0) || (uk > 400)",                   3, L"请核对尿钾：单位mmol/L，有效范围>0–400" },
+    { "(uosm <= 0) || (uosm > 1500)",              3, L"请核对尿渗透压：>0–1500 mOsm/kg H₂O" },
+    { "(posm < 200) || (posm > 450)",              3, L"请核对血浆渗透压：200–450 mOsm/kg H₂O" },
+    { "(una <= 0) || (una > 500)",                 3, L"请核对尿钠：单位mmol/L，有效范围>0–500" },
+    { "uosm <= posm",                              3, L"尿渗透压≤血浆渗透压：不满足TTKG计算前提" },
+    { "una <= 25",                                 3, L"尿钠≤25 mmol/L：远端供钠不足，TTKG不可靠" },
+    { "(pk < 3.5) && (round(ttkg*10)/10 < 3)",     1, L"低钾血症且TTKG<3：提示肾脏保钾适当" },
+    { "pk < 3.5",                                  2, L"低钾血症且TTKG≥3：提示肾性失钾" },
+    { "(pk > 5) && (round(ttkg*10)/10 < 7)",       2, L"高钾血症且TTKG<7：提示醛固酮缺乏或抵抗" },
+    { "pk > 5",                                    1, L"高钾血症且TTKG≥7：提示醛固酮作用存在" },
+    { "",                                          0, L"血钾3.5–5.0 mmol/L：正常，TTKG意义有限" },
 };
 
 static constexpr ToolDef tool = {
@@ -50,9 +52,10 @@ static constexpr ToolDef tool = {
     .name      = L"跨肾小管钾梯度（TTKG）",
     .purpose   = L"评估集合管泌钾，辅助低钾或高钾血症的病因分析",
     .category  = L"肾内科",
-    .reference = L"West ML, et al. Miner Electrolyte Metab 1986;12:234; Ethier JH, et al. Am J Kidney Dis 1990;15:309",
+    .reference = L"West ML, et al. Miner Electrolyte Metab 1986;12:234；Ethier JH, et al. Am J Kidney Dis 1990;15:309",
     .note      = L"前提为尿渗透压>血浆渗透压且尿钠>25 mmol/L。因髓质尿素再循环，其假设受到质疑（Kamel与Halperin 2011），仅作辅助参考。"
-                 L"尿钾低于检测下限（报告为“<x”）时按x输入，所得TTKG为上限值：低于界值3或7的结论仍成立。",
+                 L"低钾且TTKG<3多源于肾外丢失、摄入不足或向细胞内转移；≥3见于盐皮质激素过多、利尿剂等远端泌钾增加。"
+                 L"尿钾、尿钠须输入实测值，低于检测下限（报告为“<x”）时按x输入；尿钾按x所得TTKG为上限值：低于界值3或7的结论仍成立。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

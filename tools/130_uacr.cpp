@@ -29,11 +29,11 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                          level  text
-    { "(ualb <= 0) || (ualb > 20000)",    3, L"请核对尿白蛋白：请输入实测值，单位mg/L，有效范围>0–20000；低于检测下限（报告为“<x”）时输入x" },
-    { "(ucr <= 0) || (ucr > 50)",         3, L"请核对尿肌酐：单位mmol/L（μmol/L÷1000），有效范围>0–50" },
+    { "(ualb <= 0) || (ualb > 20000)",    3, L"请核对尿白蛋白：单位mg/L，有效范围>0–20000" },
+    { "(ucr <= 0) || (ucr > 50)",         3, L"请核对尿肌酐：单位mmol/L，有效范围>0–50" },
     { "round(acr*10)/10 < 3",             0, L"A1：ACR<3 mg/mmol，正常至轻度增加" },
     { "round(acr*10)/10 <= 30",           1, L"A2：ACR 3–30 mg/mmol，中度增加" },
-    { "round(acr*10)/10 <= 220",          2, L"A3：ACR>30 mg/mmol，重度增加" },
+    { "round(acr*10)/10 <= 220",          2, L"A3：30<ACR≤220 mg/mmol，重度增加" },
     { "",                                 3, L"A3：ACR>220 mg/mmol，达肾病综合征范围" },
 };
 
@@ -42,9 +42,10 @@ static constexpr ToolDef tool = {
     .name      = L"尿白蛋白/肌酐比值（UACR）",
     .purpose   = L"由随机尿白蛋白与尿肌酐计算ACR并作KDIGO白蛋白尿分级",
     .category  = L"肾内科",
-    .reference = L"KDIGO 2012 CKD Guideline. Kidney Int Suppl 2013;3:1-150; KDIGO 2024. Kidney Int 2024;105(4S):S117",
+    .reference = L"KDIGO 2012 CKD Guideline. Kidney Int Suppl 2013;3:1-150；KDIGO 2024. Kidney Int 2024;105(4S):S117",
     .note      = L"异常结果需在3–6个月内复查，3次中2次异常方可确认；剧烈运动、感染、发热、心衰、明显高血糖、月经期、显著高血压可使ACR一过性升高。"
-                 L"尿白蛋白低于检测下限（报告为“<x”）时按x输入，所得ACR为上限值：判A1仍成立，判A2及以上不能确定（稀释尿时可出现）。",
+                 L"分级按mg/mmol判定，mg/g仅为近似换算。尿肌酐以mmol/L输入（μmol/L÷1000）。"
+                 L"尿白蛋白须输入实测值，低于检测下限（报告为“<x”）时按x输入，所得ACR为上限值：判A1仍成立，判A2及以上不能确定（稀释尿时可出现）。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

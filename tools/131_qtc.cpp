@@ -6,11 +6,11 @@
 // (Fridericia LS, Acta Med Scand 1920;53:469). The verdict rests on Fridericia, because Bazett
 // over-corrects at fast and under-corrects at slow rates; a value over the limit by Bazett alone is
 // level 1 and asks for a second look. Prolonged: > 450 ms men, > 460 ms women (AHA/ACCF/HRS ECG
-// recommendations part IV, Rautaharju PM et al., J Am Coll Cardiol 2009;53:982); > 500 ms marks a
-// high risk of torsade de pointes (Drew BJ et al., Circulation 2010;121:1047). Limits compare the
-// printed integers. Sex is coded 男 1, 女 2 (GB/T 2261.1); 0 from an empty box and every other code
-// are refused by a range rule, which reads inputs only; the QTc values do not depend on sex and stay
-// on screen.
+// recommendations part IV, Rautaharju PM et al., J Am Coll Cardiol 2009;53:982; whether > or ≥: not
+// verified against the primary text); > 500 ms marks a high risk of torsade de pointes (Drew BJ et
+// al., Circulation 2010;121:1047). Limits compare the printed integers. Sex is coded 男 1, 女 2
+// (GB/T 2261.1); 0 from an empty box and every other code are refused by a range rule, which reads
+// inputs only; the QTc values do not depend on sex and stay on screen.
 static constexpr ToolInput inputs[] = {
     // key    label      unit          default
     { "qt",  L"QT间期", L"ms",        400.0 },
@@ -32,10 +32,10 @@ static constexpr ToolRule rules[] = {
     // condition                                                                                              level  text
     { "(qt < 200) || (qt > 800)",                                                                             3, L"请核对QT间期：单位ms，有效范围200–800" },
     { "(hr < 20) || (hr > 250)",                                                                              3, L"请核对心率：单位次/分，有效范围20–250" },
-    { "(sex != 1) && (sex != 2)",                                                                             3, L"请核对性别代码：男输入1，女输入2（空白或其他数值均无效）" },
-    { "round(qtcf) > 500",                                                                                    3, L"QTc（Fridericia）>500 ms：显著延长，尖端扭转型室速风险高" },
-    { "((sex == 1) && (round(qtcf) > 450)) || ((sex == 2) && (round(qtcf) > 460))",                           2, L"QTc（Fridericia）延长（男>450 ms，女>460 ms）" },
-    { "(round(qtcb) > 500) || ((sex == 1) && (round(qtcb) > 450)) || ((sex == 2) && (round(qtcb) > 460))",    1, L"仅Bazett校正值超过界值：心率快时Bazett易高估，建议复核心电图" },
+    { "(sex != 1) && (sex != 2)",                                                                             3, L"请核对性别：男填1，女填2，其他数值无效" },
+    { "round(qtcf) > 500",                                                                                    3, L"QTc（Fridericia）>500 ms：尖端扭转风险高" },
+    { "((sex == 1) && (round(qtcf) > 450)) || ((sex == 2) && (round(qtcf) > 460))",                           2, L"QTc（Fridericia）延长：男>450/女>460 ms" },
+    { "(round(qtcb) > 500) || ((sex == 1) && (round(qtcb) > 450)) || ((sex == 2) && (round(qtcb) > 460))",    1, L"仅Bazett校正值超过界值：建议复核心电图" },
     { "",                                                                                                     0, L"QTc未超过界值（男≤450 ms，女≤460 ms）" },
 };
 
@@ -44,7 +44,7 @@ static constexpr ToolDef tool = {
     .name      = L"校正QT间期（QTc）",
     .purpose   = L"按Bazett与Fridericia公式校正QT间期并评估延长程度",
     .category  = L"心内科",
-    .reference = L"Bazett. Heart 1920;7:353; Fridericia. Acta Med Scand 1920;53:469; Drew. Circulation 2010;121:1047",
+    .reference = L"Bazett. Heart 1920;7:353；Fridericia. Acta Med Scand 1920;53:469；Drew. Circulation 2010;121:1047",
     .note      = L"判定以Fridericia校正值为主（Bazett在心率快时高估、心率慢时低估）；QRS增宽或房颤时QT测量不可靠；"
                  L"QTc>500 ms或较基线延长>60 ms时，应评估致QT延长的药物与电解质紊乱。",
     .input_count = dimof(inputs),   .inputs = inputs,
