@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The ward package: one zip with every tool's exe and a plain-text tool list (工具清单.txt, UTF-8 with a
-# byte-order mark and CR LF lines, so Notepad shows it), to copy to a ward PC. Builds what it needs.
+# The ward package: one zip with every tool's exe and a plain-text tool list (TOOLS.txt, UTF-8 with a
+# byte-order mark and CR LF lines, so Notepad shows it; an ASCII name, since a zip written here marks no
+# name as UTF-8 and Windows would show a Chinese one garbled), to copy to a ward PC. Builds what it needs.
 #   bash scripts/package.sh            writes build/package/medtool-family-<version>.zip and prints its path
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,8 +22,8 @@ stage=build/package/medtool-family-$version
 rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 for e in "${exes[@]}"; do cp "build/win/$e.exe" "$stage/"; done
-build/native/tests/docs/tools_doc --text "$stage/工具清单.txt"
+build/native/tests/docs/tools_doc --text "$stage/TOOLS.txt"
 # Fixed times and order, so the same tree gives the same zip.
 touch -d '2000-01-01 00:00:00' "$stage"/*
 (cd "$stage" && LC_ALL=C ls | sort | zip -X -q -D "../$(basename "$stage").zip" -@)
-echo "$PWD/$stage.zip: ${#exes[@]} exes and 工具清单.txt, $(stat -c %s "$stage.zip") bytes"
+echo "$PWD/$stage.zip: ${#exes[@]} exes and TOOLS.txt, $(stat -c %s "$stage.zip") bytes"
