@@ -1,7 +1,7 @@
 // The window's geometry and fonts, each named once: the client size, every rectangle the painter
 // fills or writes into, every control's rectangle, the input rows (whose pitch shrinks only for a
 // tool with more rows than the input panel holds at full pitch) and the face, height and weight of
-// each font. Exports Box, FontSpec, the rectangle and font constants, input_row_pitch, input_row_top
+// each font. Exports Box, FontStyle, the rectangle and font constants, input_row_pitch, input_row_top
 // and the input_*_box functions. Free of Windows headers, so tests include it.
 #pragma once
 
@@ -84,16 +84,16 @@ constexpr Box input_unit_box(int row, int count) {
 inline constexpr Box NO_INPUT_BOX = { 36, ROW_FIRST_TOP + LABEL_DY, 408, LABEL_HEIGHT };  // under the heading
 
 // ---- fonts: every font is made with these and otherwise the same parameters
-struct FontSpec { const wchar_t* face; int height; int weight; };  // height < 0: character height in px
+struct FontStyle { const wchar_t* face; int height; int weight; };  // height < 0: character height in px
 
 inline constexpr wchar_t UI_FACE[] = L"Microsoft YaHei UI";
 enum { WEIGHT_NORMAL = 400, WEIGHT_BOLD = 700 };  // FW_NORMAL, FW_BOLD
 
-inline constexpr FontSpec FONT_TITLE   = { UI_FACE, -27, WEIGHT_BOLD };    // tool name
-inline constexpr FontSpec FONT_HEADER  = { UI_FACE, -14, WEIGHT_NORMAL };  // subtitle, panel headings
-inline constexpr FontSpec FONT_LABEL   = { UI_FACE, -14, WEIGHT_NORMAL };  // input labels, the no-input line
-inline constexpr FontSpec FONT_INPUT   = { UI_FACE, -15, WEIGHT_NORMAL };  // input edit boxes
-inline constexpr FontSpec FONT_VERDICT = { UI_FACE, -21, WEIGHT_BOLD };    // verdict line
-inline constexpr FontSpec FONT_RESULT  = { L"Consolas", -15, WEIGHT_NORMAL };  // result box
-inline constexpr FontSpec FONT_BUTTON  = { UI_FACE, -15, WEIGHT_NORMAL };  // button captions
-inline constexpr FontSpec FONT_SMALL   = { UI_FACE, -12, WEIGHT_NORMAL };  // units, note, reference, web address, status
+inline constexpr FontStyle FONT_TITLE   = { UI_FACE, -27, WEIGHT_BOLD };    // tool name
+inline constexpr FontStyle FONT_HEADER  = { UI_FACE, -14, WEIGHT_NORMAL };  // subtitle, panel headings
+inline constexpr FontStyle FONT_LABEL   = { UI_FACE, -14, WEIGHT_NORMAL };  // input labels, the no-input line
+inline constexpr FontStyle FONT_INPUT   = { UI_FACE, -15, WEIGHT_NORMAL };  // input edit boxes
+inline constexpr FontStyle FONT_VERDICT = { UI_FACE, -21, WEIGHT_BOLD };    // verdict line
+inline constexpr FontStyle FONT_RESULT  = { L"Consolas", -15, WEIGHT_NORMAL };  // result box
+inline constexpr FontStyle FONT_BUTTON  = { UI_FACE, -15, WEIGHT_NORMAL };  // button captions
+inline constexpr FontStyle FONT_SMALL   = { UI_FACE, -12, WEIGHT_NORMAL };  // units, note, reference, web address, status

@@ -18,7 +18,7 @@ static const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // Created in this order (app/layout.h names each font's face, height and weight); every other
 // parameter is the same for all.
-static const struct { HFONT WindowState::*font; const FontSpec* spec; } FONTS[] = {
+static const struct { HFONT WindowState::*font; const FontStyle* style; } FONTS[] = {
     { &WindowState::font_title,   &FONT_TITLE },
     { &WindowState::font_header,  &FONT_HEADER },
     { &WindowState::font_label,   &FONT_LABEL },
@@ -31,8 +31,8 @@ static const struct { HFONT WindowState::*font; const FontSpec* spec; } FONTS[] 
 
 static void create_fonts_and_brushes() {
     for (const auto& f : FONTS)
-        app.*f.font = CreateFontW(f.spec->height, 0, 0, 0, f.spec->weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.spec->face);
+        app.*f.font = CreateFontW(f.style->height, 0, 0, 0, f.style->weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.style->face);
     app.brush_white = CreateSolidBrush(COLOUR_PANEL);
     app.brush_background = CreateSolidBrush(COLOUR_BACKGROUND);
 }

@@ -105,14 +105,14 @@ static bool read_reference(const std::wstring& path, std::wstring* date, std::ma
 // A memory device context and the window's fonts, each made once.
 struct Measure {
     HDC dc;
-    std::map<const FontSpec*, HFONT> fonts;
+    std::map<const FontStyle*, HFONT> fonts;
 };
 
-static HFONT font_of(Measure* m, const FontSpec& spec) {
-    HFONT& font = m->fonts[&spec];
+static HFONT font_of(Measure* m, const FontStyle& style) {
+    HFONT& font = m->fonts[&style];
     if (!font)
-        font = CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, spec.face);
+        font = CreateFontW(style.height, 0, 0, 0, style.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, style.face);
     return font;
 }
 
@@ -121,7 +121,7 @@ static HFONT font_of(Measure* m, const FontSpec& spec) {
 enum Shown { ONE_LINE, WRAPPED };
 
 // Checks that text fits width x height; a failure gives the text's size and the box's in pixels.
-static void check_fits(Session* s, Measure* m, const char* what, const std::wstring& text, const FontSpec& font,
+static void check_fits(Session* s, Measure* m, const char* what, const std::wstring& text, const FontStyle& font,
                        Shown shown, int width, int height) {
     SelectObject(m->dc, font_of(m, font));
     if (shown == ONE_LINE) {
@@ -142,7 +142,7 @@ static void check_fits(Session* s, Measure* m, const char* what, const std::wstr
 static HWND control_in(Session* s, Box b) { return child_at(s, b.x + b.width / 2, b.y + b.height / 2); }
 
 // The control's text fits its client area.
-static void check_control_fits(Session* s, Measure* m, const char* what, HWND control, const FontSpec& font,
+static void check_control_fits(Session* s, Measure* m, const char* what, HWND control, const FontStyle& font,
                                Shown shown) {
     check(s, control != nullptr, "no %s", what);
     if (!control) return;
