@@ -33,18 +33,18 @@ static void status_set(const wchar_t* text) {
 void on_calculate() {
     const ToolDef* tool = app.active_tool;
     wchar_t texts[MAX_VALUES][INPUT_TEXT_CAP];
-    const wchar_t* text_of[MAX_VALUES];
+    InputEntry entries[MAX_VALUES];
     for (int i = 0; i < tool->input_count; i++) {
         texts[i][0] = 0;  // an edit box that failed to be created reads as empty, never as stack bytes
         GetWindowTextW(app.input_edits[i], texts[i], INPUT_TEXT_CAP);
-        text_of[i] = texts[i];
+        entries[i] = { texts[i], -1 };
     }
-    int refused = input_values_read(tool, text_of, app.input_values);
-    if (refused >= 0) {
+    InputReading reading = input_values_read(tool, entries, app.input_values);
+    if (reading.field >= 0) {
         wchar_t message[256];
-        wformat(message, dimof(message), L"第 %d 项“%ls”请输入数字。", refused + 1, tool->inputs[refused].label);
+        input_refusal_message(tool, reading, message, dimof(message));
         MessageBoxW(app.main_window, message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
-        SetFocus(app.input_edits[refused]);
+        SetFocus(app.input_edits[reading.field]);
         return;
     }
 

@@ -1,4 +1,4 @@
-// Output values by format code. Exports format_value. Numbers print in the "C" conventions of the C
+// Output values by format code. Exports format_value and value_as_printed. Numbers print in the "C" conventions of the C
 // library's printf ("." decimal point, no grouping, exact value rounded to nearest, ties to even), which
 // in the Windows build is mingw's own printf and never the system msvcrt.dll.
 #include "base/format.h"
@@ -25,6 +25,13 @@ void format_value(const char* format, double value, wchar_t* text, int cap) {
         return;
     }
 
+    if (strcmp(code, "wd") == 0) {
+        if (!(fabs(value) < DATE_LIMIT)) { print_dashes(text, cap); return; }
+        int64_t days = (int64_t)floor(fabs(value));
+        wformat(text, cap, L"%ls%lld周%lld天", value < 0 ? L"-" : L"", (long long)(days / 7), (long long)(days % 7));
+        return;
+    }
+
     const char* pattern = "%.2f";
     if (strcmp(code, "f0") == 0 || strcmp(code, "int") == 0) pattern = "%.0f";
     else if (strcmp(code, "f1") == 0) pattern = "%.1f";
@@ -38,4 +45,25 @@ void format_value(const char* format, double value, wchar_t* text, int cap) {
     int i = 0;
     for (; i < n && i < cap - 1; i++) text[i] = (wchar_t)(unsigned char)narrow[i];
     text[i] = 0;
+}
+
+// Digits after the point that a format code prints; -1 for the codes that print whole days.
+static int printed_digits(const char* format) {
+    const char* code = format ? format : "f2";
+    if (strcmp(code, "f0") == 0 || strcmp(code, "int") == 0) return 0;
+    if (strcmp(code, "f1") == 0 || strcmp(code, "pct") == 0) return 1;
+    if (strcmp(code, "f3") == 0) return 3;
+    if (strcmp(code, "date") == 0 || strcmp(code, "wd") == 0) return -1;
+    return 2;
+}
+
+double value_as_printed(const char* format, double value) {
+    static const double SCALE[] = { 1, 10, 100, 1000 };
+    if (!isfinite(value)) return value;
+    int digits = printed_digits(format);
+    const char* code = format ? format : "f2";
+    if (digits < 0) return strcmp(code, "wd") == 0 ? (value < 0 ? -floor(-value) : floor(value)) : trunc(value);
+    // floor(x + 0.5), the language's round(): the half goes up, as a clinician rounds by hand
+    if (digits == 0) return floor(value + 0.5);
+    return floor(value * SCALE[digits] + 0.5) / SCALE[digits];
 }

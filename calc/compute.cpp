@@ -1,4 +1,4 @@
-// The calculation run. Exports tool_compute.
+// The calculation run. Exports tool_compute, compute_outputs, output_value_text and output_line.
 #include "calc/compute.h"
 
 #include "base/dimof.h"
@@ -9,6 +9,34 @@
 
 static const wchar_t PARTIAL_NOTE[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 static const wchar_t DEFAULT_VERDICT[] = L"请核对输入参数后重新计算";
+static const wchar_t NOT_COMPUTABLE[] = L"无法计算";
+static const wchar_t INVALID_RESULT[] = L"输入数值超出合理范围，未计算结果。\r\n请改正：%ls\r\n";
+
+bool compute_outputs(const ToolDef* tool, const double* input_values, double* output_values, bool* failed) {
+    bool any_failed = false;
+    for (int i = 0; i < tool->output_count; i++) {
+        const ToolOutput* out = &tool->outputs[i];
+        int f = 0;
+        double v = expr_eval(tool, out->formula, input_values, output_values, &f);
+        output_values[i] = out->value == VALUE_AS_PRINTED ? value_as_printed(out->format, v) : v;
+        failed[i] = f != 0;
+        if (f) any_failed = true;
+    }
+    return any_failed;
+}
+
+void output_value_text(const ToolDef* tool, int i, double value, bool failed, wchar_t* text, int cap) {
+    if (failed && tool->failed_output == FAILED_NOT_COMPUTABLE) text_copy(text, cap, NOT_COMPUTABLE);
+    else format_value(tool->outputs[i].format, value, text, cap);
+}
+
+int output_line(const ToolDef* tool, int i, double value, bool failed, wchar_t* line, int cap) {
+    const ToolOutput* out = &tool->outputs[i];
+    wchar_t value_text[128];
+    output_value_text(tool, i, value, failed, value_text, dimof(value_text));
+    if (out->unit && out->unit[0]) return wformat(line, cap, L"%ls：%ls %ls\r\n", out->label, value_text, out->unit);
+    return wformat(line, cap, L"%ls：%ls\r\n", out->label, value_text);
+}
 
 // The first rule whose condition is empty, or evaluates without failure to a non-zero value.
 static const ToolRule* first_matching_rule(const ToolDef* tool, const double* input_values,
@@ -41,25 +69,8 @@ int tool_compute(const ToolDef* tool, const double* input_values,
     }
 
     double output_values[MAX_VALUES] = {};
-    bool any_failed = false;
-    for (int i = 0; i < tool->output_count; i++) {
-        int failed = 0;
-        output_values[i] = expr_eval(tool, tool->outputs[i].formula, input_values, output_values, &failed);
-        if (failed) any_failed = true;
-    }
-
-    for (int i = 0; i < tool->output_count; i++) {
-        const ToolOutput* out = &tool->outputs[i];
-        wchar_t value_text[128];
-        wchar_t line[256];
-        format_value(out->format, output_values[i], value_text, dimof(value_text));
-        if (out->unit && out->unit[0])
-            wformat(line, dimof(line), L"%ls：%ls %ls\r\n", out->label, value_text, out->unit);
-        else
-            wformat(line, dimof(line), L"%ls：%ls\r\n", out->label, value_text);
-        text_append(result_text, result_cap, line);
-    }
-    if (any_failed) text_append(result_text, result_cap, PARTIAL_NOTE);
+    bool failed_outputs[MAX_VALUES] = {};
+    bool any_failed = compute_outputs(tool, input_values, output_values, failed_outputs);
 
     const ToolRule* rule = first_matching_rule(tool, input_values, output_values);
     if (rule) {
@@ -67,6 +78,21 @@ int tool_compute(const ToolDef* tool, const double* input_values,
         level = rule->level;
     }
     if (!verdict_text[0]) text_copy(verdict_text, verdict_cap, DEFAULT_VERDICT);
+
+    // Implausible inputs: no number computed from them is shown, copied or saved; the result box says
+    // what to correct and the empty copy tells the window there is nothing to copy or save.
+    if (rule && rule->kind == RULE_INVALID_INPUT) {
+        wformat(result_text, result_cap, INVALID_RESULT, rule->text);
+        *level_out = level;
+        return level;
+    }
+
+    for (int i = 0; i < tool->output_count; i++) {
+        wchar_t line[256];
+        output_line(tool, i, output_values[i], failed_outputs[i], line, dimof(line));
+        text_append(result_text, result_cap, line);
+    }
+    if (any_failed) text_append(result_text, result_cap, PARTIAL_NOTE);
 
     text_copy(result_copy, copy_cap, result_text);
     *level_out = level;

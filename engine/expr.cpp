@@ -119,7 +119,24 @@ static double lookup(ExprContext* ctx, const char* name, int len) {
     return 0.0;
 }
 
-// name := letter {letter | digit}, at most 63 read; then a call '(' ternary [',' ternary] ')' or a variable
+// choose(k, v1, ..., vn): the k-th value, for k a whole number 1 to n; any other k fails. Every
+// argument is evaluated, as both parts of a conditional are. The cursor stands after "choose(".
+static double expr_parse_choose(ExprContext* ctx) {
+    double k = expr_parse_ternary(ctx);
+    double chosen = 0.0;
+    int n = 0;
+    while (accept(ctx, ",")) {
+        double v = expr_parse_ternary(ctx);
+        n++;
+        if (k == n) chosen = v;
+    }
+    if (!accept(ctx, ")")) ctx->failed = 1;
+    if (n == 0 || !(k >= 1 && k <= n) || k != floor(k)) { ctx->failed = 1; return 0.0; }
+    return chosen;
+}
+
+// name := letter {letter | digit}, at most 63 read; then a call '(' ternary [',' ternary] ')',
+// choose '(' ternary {',' ternary} ')', or a variable
 static double expr_parse_name(ExprContext* ctx) {
     char name[MAX_KEY_CHARS + 1];
     const char* p = ctx->cursor;
@@ -133,6 +150,7 @@ static double expr_parse_name(ExprContext* ctx) {
     if (skip_space(ctx) != '(') return lookup(ctx, name, len);
 
     ctx->cursor++;
+    if (same_name(name, "choose")) return expr_parse_choose(ctx);
     double a = expr_parse_ternary(ctx);
     bool two = accept(ctx, ",");
     double b = two ? expr_parse_ternary(ctx) : 0.0;

@@ -16,7 +16,9 @@ namespace tool_error {
 //   'tool_error::field<N>(column)'" and "array subscript value 'C' is outside the bounds of array
 //   'column'", where N is the 1-based number of the output or rule and C the 1-based column of the
 //   fault in its text (in characters, a tab one; first character 1; one past the last when the text
-//   ends too early).
+//   ends too early);
+// - a fault of a choice's option: the same two lines, with N the 1-based number of the input and C the
+//   1-based number of the option in its list.
 // The compiler prints the values of neither arguments nor variables, only an out-of-bounds subscript
 // and template arguments, hence the field number as a template argument picked from a table.
 consteval bool stop_at(int number) { const bool field[1] = {}; return field[number]; }
@@ -37,19 +39,31 @@ consteval bool stop_at(int number, int column) {
 }
 
 consteval bool name_category_or_reference_is_null() { return stop_at(1); }
-consteval bool input_count_is_not_0_to_16(int count) { return stop_at(count); }
+consteval bool input_count_is_not_0_to_40(int count) { return stop_at(count); }
 consteval bool output_count_is_not_0_to_16(int count) { return stop_at(count); }
 consteval bool rule_count_is_negative(int count) { return stop_at(count); }
 consteval bool a_list_is_null_but_its_count_is_not_0() { return stop_at(1); }
 consteval bool input_key_is_not_an_identifier_of_at_most_63_chars(int input) { return stop_at(input + 1); }
 consteval bool input_label_is_null(int input) { return stop_at(input + 1); }
 consteval bool input_label_holds_a_comma_cr_or_lf(int input) { return stop_at(input + 1); }
+consteval bool input_kind_or_start_is_unknown_or_not_for_its_kind(int input) { return stop_at(input + 1); }
+consteval bool choice_has_no_options_or_more_than_16(int input) { return stop_at(input + 1); }
+consteval bool option_text_is_null_or_empty(int input, int option) { return stop_at(input + 1, option + 1); }
+consteval bool option_text_holds_a_comma_cr_or_lf(int input, int option) { return stop_at(input + 1, option + 1); }
+consteval bool option_value_is_used_twice_in_its_list(int input, int option) { return stop_at(input + 1, option + 1); }
+consteval bool choice_default_is_none_of_its_options(int input) { return stop_at(input + 1); }
+consteval bool a_number_check_or_date_has_options(int input) { return stop_at(input + 1); }
+consteval bool check_tick_is_0_or_default_is_neither_0_nor_tick(int input) { return stop_at(input + 1); }
+consteval bool date_default_is_not_a_whole_day_number(int input) { return stop_at(input + 1); }
 consteval bool output_key_is_not_an_identifier_of_at_most_63_chars(int output) { return stop_at(output + 1); }
 consteval bool output_label_is_null(int output) { return stop_at(output + 1); }
 consteval bool output_label_holds_a_comma_cr_or_lf(int output) { return stop_at(output + 1); }
 consteval bool output_formula_is_null_or_empty(int output) { return stop_at(output + 1); }
+consteval bool output_value_kind_is_unknown(int output) { return stop_at(output + 1); }
 consteval bool rule_condition_is_null(int rule) { return stop_at(rule + 1); }
 consteval bool rule_text_is_null(int rule) { return stop_at(rule + 1); }
+consteval bool rule_kind_is_unknown(int rule) { return stop_at(rule + 1); }
+consteval bool search_words_are_missing_or_not_lower_case_ascii(int at) { return stop_at(at); }
 // These take the 1-based column of the fault in the text as well.
 consteval bool output_formula_does_not_parse(int output, int column) { return stop_at(output + 1, column); }
 consteval bool output_formula_names_no_input_or_earlier_output(int output, int column) { return stop_at(output + 1, column); }
@@ -137,13 +151,19 @@ constexpr int number_extent(const char* s) {
     return n;
 }
 
+// The number of arguments a function takes: 1 or 2; VARIADIC for choose (an index and at least one
+// value); 0 for an unknown name.
+enum { VARIADIC = -1 };
 constexpr int function_arity(const char* name, int len) {
     const char* one[] = { "sqrt", "abs", "log", "log10", "exp", "floor", "ceil", "round", "cbrt", "sign" };
     const char* two[] = { "min", "max", "pow", "mod" };
     for (const char* f : one) if (same(name, f, len)) return 1;
     for (const char* f : two) if (same(name, f, len)) return 2;
+    if (same(name, "choose", len)) return VARIADIC;
     return 0;
 }
+
+constexpr bool arity_fits(int arity, int args) { return arity == VARIADIC ? args >= 2 : arity == args; }
 
 constexpr bool names_value(const ExprCheck& c, const char* name, int len) {
     for (int i = 0; i < c.tool->input_count; i++)
@@ -155,7 +175,7 @@ constexpr bool names_value(const ExprCheck& c, const char* name, int len) {
 
 constexpr void check_ternary(ExprCheck& c);
 
-// unary := ('-' | '+' | '!') unary | '(' ternary ')' | number | name | name '(' ternary [',' ternary] ')'
+// unary := ('-' | '+' | '!') unary | '(' ternary ')' | number | name | name '(' ternary {',' ternary} ')'
 constexpr void check_unary(ExprCheck& c) {
     skip_space(c);
     char ch = peek(c);
@@ -183,9 +203,9 @@ constexpr void check_unary(ExprCheck& c) {
         check_ternary(c);
         int args = 1;
         skip_space(c);
-        if (accept(c, ",")) { check_ternary(c); args = 2; skip_space(c); }
+        while (accept(c, ",")) { check_ternary(c); args++; skip_space(c); }
         if (!accept(c, ")")) fail(c, CHECK_SYNTAX);
-        if (function_arity(name, len) != args) {
+        if (!arity_fits(function_arity(name, len), args)) {
             if (c.error == CHECK_OK) { c.error = CHECK_FUNCTION; c.error_pos = start; }
         }
         return;
@@ -262,14 +282,66 @@ constexpr ExprCheck check_expression(const ToolDef& tool, const char* text, int 
     return c;
 }
 
+// The fields of one input that belong to its kind: a choice's options, a check's tick, a date's day
+// number, and a start that the kind has. `i` is the input's 0-based number.
+consteval void check_input_kind(const ToolInput& in, int i) {
+    bool start_known = in.start == START_DEFAULT || in.start == START_EMPTY || in.start == START_TODAY;
+    bool start_fits = in.kind == INPUT_DATE ? start_known
+                    : in.kind == INPUT_CHECK ? in.start == START_DEFAULT
+                    : in.start == START_DEFAULT || in.start == START_EMPTY;
+    bool kind_known = in.kind == INPUT_NUMBER || in.kind == INPUT_CHOICE || in.kind == INPUT_CHECK ||
+                      in.kind == INPUT_DATE;
+    if (!kind_known || !start_known || !start_fits) tool_error::input_kind_or_start_is_unknown_or_not_for_its_kind(i);
+    if (in.kind != INPUT_CHOICE) {
+        if (in.options || in.option_count) tool_error::a_number_check_or_date_has_options(i);
+    }
+    if (in.kind == INPUT_CHOICE) {
+        if (!in.options || in.option_count < 1 || in.option_count > MAX_OPTIONS)
+            tool_error::choice_has_no_options_or_more_than_16(i);
+        bool default_found = false;
+        for (int k = 0; k < in.option_count; k++) {
+            const ToolOption& o = in.options[k];
+            if (!o.text || !o.text[0]) tool_error::option_text_is_null_or_empty(i, k);
+            if (!is_column_safe(o.text)) tool_error::option_text_holds_a_comma_cr_or_lf(i, k);
+            for (int j = 0; j < k; j++)
+                if (in.options[j].value == o.value) tool_error::option_value_is_used_twice_in_its_list(i, k);
+            if (o.value == in.default_value) default_found = true;
+        }
+        if (!default_found) tool_error::choice_default_is_none_of_its_options(i);
+    }
+    if (in.kind == INPUT_CHECK) {
+        if (in.tick == 0 || (in.default_value != 0 && in.default_value != in.tick))
+            tool_error::check_tick_is_0_or_default_is_neither_0_nor_tick(i);
+    } else if (in.tick != 0) {
+        tool_error::check_tick_is_0_or_default_is_neither_0_nor_tick(i);
+    }
+    if (in.kind == INPUT_DATE) {
+        // 0001-01-01 to 9999-12-31, the dates the window reads and prints
+        double d = in.default_value;
+        if (!(d >= -719162 && d <= 2932896) || d != (double)(long long)d)
+            tool_error::date_default_is_not_a_whole_day_number(i);
+    }
+}
+
+// Search words: present, non-empty, lower-case ASCII letters, digits, spaces, '-' and '.' only.
+constexpr bool is_search_words(const char* words) {
+    if (!words || !words[0]) return false;
+    for (int i = 0; words[i]; i++) {
+        char c = words[i];
+        bool fits = (c >= 'a' && c <= 'z') || is_digit(c) || c == ' ' || c == '-' || c == '.';
+        if (!fits) return false;
+    }
+    return true;
+}
+
 }  // namespace tool_check_detail
 
 // True when the definition keeps every invariant; otherwise constant evaluation stops in tool_error.
 consteval bool tool_check(const ToolDef& tool) {
     using namespace tool_check_detail;
     if (!tool.name || !tool.category || !tool.reference) tool_error::name_category_or_reference_is_null();
-    if (tool.input_count < 0 || tool.input_count > MAX_VALUES) tool_error::input_count_is_not_0_to_16(tool.input_count);
-    if (tool.output_count < 0 || tool.output_count > MAX_VALUES) tool_error::output_count_is_not_0_to_16(tool.output_count);
+    if (tool.input_count < 0 || tool.input_count > MAX_INPUTS) tool_error::input_count_is_not_0_to_40(tool.input_count);
+    if (tool.output_count < 0 || tool.output_count > MAX_OUTPUTS) tool_error::output_count_is_not_0_to_16(tool.output_count);
     if (tool.rule_count < 0) tool_error::rule_count_is_negative(tool.rule_count);
     if ((!tool.inputs && tool.input_count) || (!tool.outputs && tool.output_count) || (!tool.rules && tool.rule_count))
         tool_error::a_list_is_null_but_its_count_is_not_0();
@@ -279,6 +351,7 @@ consteval bool tool_check(const ToolDef& tool) {
         if (!is_identifier(in.key)) tool_error::input_key_is_not_an_identifier_of_at_most_63_chars(i);
         if (!in.label) tool_error::input_label_is_null(i);
         if (!is_column_safe(in.label)) tool_error::input_label_holds_a_comma_cr_or_lf(i);
+        check_input_kind(in, i);
     }
     for (int i = 0; i < tool.output_count; i++) {
         const ToolOutput& out = tool.outputs[i];
@@ -286,6 +359,7 @@ consteval bool tool_check(const ToolDef& tool) {
         if (!out.label) tool_error::output_label_is_null(i);
         if (!is_column_safe(out.label)) tool_error::output_label_holds_a_comma_cr_or_lf(i);
         if (!out.formula || !out.formula[0]) tool_error::output_formula_is_null_or_empty(i);
+        if (out.value != VALUE_EXACT && out.value != VALUE_AS_PRINTED) tool_error::output_value_kind_is_unknown(i);
         ExprCheck c = check_expression(tool, out.formula, i);
         int column = c.error_pos + 1;
         if (c.error == CHECK_SYNTAX) tool_error::output_formula_does_not_parse(i, column);
@@ -296,6 +370,7 @@ consteval bool tool_check(const ToolDef& tool) {
         const ToolRule& rule = tool.rules[i];
         if (!rule.condition) tool_error::rule_condition_is_null(i);
         if (!rule.text) tool_error::rule_text_is_null(i);
+        if (rule.kind != RULE_VERDICT && rule.kind != RULE_INVALID_INPUT) tool_error::rule_kind_is_unknown(i);
         if (!rule.condition[0]) continue;
         ExprCheck c = check_expression(tool, rule.condition, tool.output_count);
         int column = c.error_pos + 1;

@@ -3,10 +3,8 @@
 #include "selftest/selftest.h"
 
 #include "base/dimof.h"
-#include "base/format.h"
 #include "base/wtext.h"
 #include "calc/compute.h"
-#include "engine/expr.h"
 #include "platform/platform.h"
 
 enum {
@@ -19,19 +17,19 @@ enum {
 
 static const wchar_t REPORT_OUT_LINE[] = L"OUT|报告文本|见 DETAIL|\r\n";
 
-// One OUT line per output, each formula evaluated against the outputs before it, as the calculation
-// run does, so the OUT lines agree with the DETAIL line. Returns how many formulas failed.
+// One OUT line per output, computed as the calculation run computes them, so the OUT lines agree with
+// the DETAIL line. Returns how many formulas failed.
 static int append_output_lines(const ToolDef* tool, const double* input_values, wchar_t* report, int cap) {
     double output_values[MAX_VALUES] = {};
+    bool failed[MAX_VALUES] = {};
+    compute_outputs(tool, input_values, output_values, failed);
     int errors = 0;
     for (int i = 0; i < tool->output_count; i++) {
         const ToolOutput* out = &tool->outputs[i];
-        int failed = 0;
-        output_values[i] = expr_eval(tool, out->formula, input_values, output_values, &failed);
-        if (failed) errors++;
+        if (failed[i]) errors++;
         wchar_t value_text[128];
         wchar_t line[SELFTEST_LINE_CAP];
-        format_value(out->format, output_values[i], value_text, dimof(value_text));
+        output_value_text(tool, i, output_values[i], failed[i], value_text, dimof(value_text));
         wformat(line, dimof(line), L"OUT|%ls|%ls|%ls\r\n", out->label, value_text, out->unit ? out->unit : L"");
         text_append(report, cap, line);
     }

@@ -12,13 +12,13 @@ enum {
     RECORD_PATH_CAP   = 520,  // the folder, a separator and "T<id>.csv"
     RECORD_PIECE_CAP  = 128,  // "," label, or "," label "=" value: a label keeps 126 characters
     RECORD_RESULT_CAP = 256,  // "," result text: the result keeps 254 characters
-    RECORD_LINE_CAP   = 4096, // a record line, CR LF included
+    RECORD_LINE_CAP   = 8192, // a record line, CR LF included: room for MAX_INPUTS whole pieces
 
     // Header: "时间,工具" (5), one piece per input, ",结果\r\n" (5), terminator.
-    RECORD_HEADER_CAP = 5 + MAX_VALUES * (RECORD_PIECE_CAP - 1) + 5 + 1,  // 2043
+    RECORD_HEADER_CAP = 5 + MAX_INPUTS * (RECORD_PIECE_CAP - 1) + 5 + 1,  // 5091
     // Timestamp and tool name: what the line has left after the longest input and result pieces and
     // CR LF, so every record line the store builds fits its buffer whole (20 + 1786 name characters).
-    RECORD_HEAD_CAP = RECORD_LINE_CAP - MAX_VALUES * (RECORD_PIECE_CAP - 1) - (RECORD_RESULT_CAP - 1) - 2,
+    RECORD_HEAD_CAP = RECORD_LINE_CAP - MAX_INPUTS * (RECORD_PIECE_CAP - 1) - (RECORD_RESULT_CAP - 1) - 2,
 
     // UTF-8 bytes of one wide character at most: 3 for a UTF-16 unit (a surrogate pair makes 4 from
     // 2 units), 4 for a UTF-32 one (the native build).

@@ -125,7 +125,8 @@ TEST(ComputeGeneric, OutputsInOrderWithUnitsFormatsAndReferences) {
     EXPECT_EQ(2, run.level);
 }
 
-// A failed output is printed, feeds the later ones and the rules, and adds the note once.
+// A failed output is printed (by a tool that prints failed values, as 115 does), feeds the later ones
+// and the rules, and adds the note once.
 static const ToolOutput FAILING_OUTPUTS[] = {
     { "a", L"甲", nullptr, "sqrt(x)", "f1" },
     { "b", L"乙", nullptr, "a+1",     "f1" },
@@ -138,7 +139,7 @@ static const ToolInput X_INPUT[] = { { "x", L"x", nullptr, 4 } };
 static const ToolDef FAILING_TOOL = {
     902, L"失败测试", nullptr, L"测试", L"测试", nullptr,
     dimof(X_INPUT), X_INPUT, dimof(FAILING_OUTPUTS), FAILING_OUTPUTS,
-    dimof(FAILING_RULES), FAILING_RULES, 0,
+    dimof(FAILING_RULES), FAILING_RULES, 0, nullptr, FAILED_PRINTS_VALUE,
 };
 
 TEST(ComputeGeneric, FailedOutputsArePrintedFedForwardAndNoted) {
@@ -257,4 +258,53 @@ TEST(ComputeReport, ReportKindGoesToReportBuild) {
     EXPECT_STREQ(L"（该工具", run.copy);
     EXPECT_STREQ(L"暂无报告内容", run.verdict);
     EXPECT_EQ(0, run.level);
+}
+
+// The three additions to the run, each on one small tool: a failed output shown as not computable, an
+// output judged as printed (the rule sees 18.5, not 18.45), and an invalid-input rule that shows and
+// copies no result.
+static const ToolInput JUDGED_INPUTS[] = { { "x", L"x", nullptr, 18.45 } };
+static const ToolOutput JUDGED_OUTPUTS[] = {
+    { "v", L"值", L"单位", "x",     "f1", VALUE_AS_PRINTED },
+    { "r", L"根", nullptr, "sqrt(x-20)", "f2" },
+    { "w", L"后项", nullptr, "v*10", "f0" },
+};
+static const ToolRule JUDGED_RULES[] = {
+    { "x <= 0",    3, L"请核对x：须大于0", RULE_INVALID_INPUT },
+    { "v >= 18.5", 1, L"达到18.5" },
+    { "",          0, L"低于18.5" },
+};
+static const ToolDef JUDGED_TOOL = {
+    903, L"判读测试", nullptr, L"测试", L"测试", nullptr, 1, JUDGED_INPUTS, dimof(JUDGED_OUTPUTS), JUDGED_OUTPUTS,
+    dimof(JUDGED_RULES), JUDGED_RULES, 0,
+};
+
+TEST(ComputeGeneric, NotComputableAsPrintedAndInvalidInput) {
+    static const struct {
+        const char*    label;
+        double         x;
+        const wchar_t* result;
+        const wchar_t* copy;
+        const wchar_t* verdict;
+        int            level;
+    } cases[] = {
+        { "18.45 is judged as the 18.5 shown", 18.45,
+          L"值：18.5 单位\r\n根：无法计算\r\n后项：185\r\n（部分结果无法计算，请检查输入是否合理）\r\n", nullptr, L"达到18.5", 1 },
+        { "18.44 shows and is judged 18.4", 18.44,
+          L"值：18.4 单位\r\n根：无法计算\r\n后项：184\r\n（部分结果无法计算，请检查输入是否合理）\r\n", nullptr, L"低于18.5", 0 },
+        { "every output computed", 24,
+          L"值：24.0 单位\r\n根：2.00\r\n后项：240\r\n", nullptr, L"达到18.5", 1 },
+        { "invalid input: no number shown or copied", -1,
+          L"输入数值超出合理范围，未计算结果。\r\n请改正：请核对x：须大于0\r\n", L"", L"请核对x：须大于0", 3 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const double inputs[MAX_VALUES] = { c.x };
+        ComputeRun run;
+        run_compute(&JUDGED_TOOL, inputs, &run);
+        EXPECT_STREQ(c.result, run.result);
+        EXPECT_STREQ(c.copy ? c.copy : c.result, run.copy);
+        EXPECT_STREQ(c.verdict, run.verdict);
+        EXPECT_EQ(c.level, run.level);
+    }
 }

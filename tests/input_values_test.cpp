@@ -33,7 +33,9 @@ TEST(InputValuesRead, AcceptedOrRefusedField) {
         SCOPED_TRACE(c.label);
         double values[MAX_VALUES];
         for (double& v : values) v = OLD;
-        EXPECT_EQ(c.refused, input_values_read(&three_inputs, c.texts, values));
+        InputEntry entries[3];
+        for (int i = 0; i < 3; i++) entries[i] = { c.texts[i], -1 };
+        EXPECT_EQ(c.refused, input_values_read(&three_inputs, entries, values).field);
         for (int i = 0; i < 3; i++) EXPECT_EQ(c.values[i], values[i]) << "field " << i;
         EXPECT_EQ(OLD, values[3]);
     }
@@ -43,10 +45,66 @@ TEST(InputValuesRead, AcceptedOrRefusedField) {
 // field changed. The values stay those of the accepted calculation.
 TEST(InputValuesRead, RefusedCalculationKeepsTheLastAcceptedValues) {
     double values[MAX_VALUES] = {};
-    const wchar_t* accepted[] = { L"600", L"290", L"1" };
-    const wchar_t* refused[] = { L"900", L"inf", L"1" };
-    ASSERT_EQ(-1, input_values_read(&three_inputs, accepted, values));
-    EXPECT_EQ(1, input_values_read(&three_inputs, refused, values));
+    const InputEntry accepted[] = { { L"600", -1 }, { L"290", -1 }, { L"1", -1 } };
+    const InputEntry refused[] = { { L"900", -1 }, { L"inf", -1 }, { L"1", -1 } };
+    ASSERT_EQ(-1, input_values_read(&three_inputs, accepted, values).field);
+    EXPECT_EQ(1, input_values_read(&three_inputs, refused, values).field);
     EXPECT_EQ(600, values[0]);
     EXPECT_EQ(290, values[1]);
+}
+
+// Each kind of input: what its control holds, the value taken, or the refusal and its message.
+static const ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
+static const ToolInput kinds[] = {
+    number_input("scr", L"血肌酐", L"μmol/L", 80, START_EMPTY),
+    choice_input("sex", L"性别", SEX, 1, START_EMPTY),
+    check_input("chf", L"心力衰竭", 2),
+    date_input("lmp", L"末次月经", 20000),
+    { "w", L"体重", L"kg", 60 },
+};
+static const ToolDef kind_tool = { 2, L"各类输入", nullptr, L"测试科", L"无", nullptr, 5, kinds, 0, nullptr, 0, nullptr, 0 };
+
+TEST(InputValuesRead, EveryKind) {
+    static const double OLD = -7.25;
+    static const struct {
+        const char*    label;
+        InputEntry     entries[5];
+        double         values[5];   // when accepted
+        int            field;       // refused field, -1 for none
+        const wchar_t* message;     // of the refusal
+    } cases[] = {
+        { "all entered", { { L"88", 0 }, { L"", 1 }, { L"", 1 }, { L"2026-03-09", 0 }, { L"", 0 } },
+          { 88, 2, 2, 20521, 0 }, -1, L"" },
+        { "unticked, first option, date with slashes and full-width digits",
+          { { L"88", 0 }, { L"", 0 }, { L"", 0 }, { L" ２０２６/3/9 ", 0 }, { L"70", 0 } }, { 88, 1, 0, 20521, 70 }, -1, L"" },
+        { "Chinese date", { { L"1", 0 }, { L"", 0 }, { L"", 0 }, { L"2026年3月9日", 0 }, { L"", 0 } },
+          { 1, 1, 0, 20521, 0 }, -1, L"" },
+        { "empty number that starts empty", { { L" ", 0 }, { L"", 0 }, { L"", 0 }, { L"2026-03-09", 0 }, { L"", 0 } },
+          {}, 0, L"第 1 项“血肌酐”尚未填写，请输入。" },
+        { "no option chosen", { { L"80", 0 }, { L"", -1 }, { L"", 0 }, { L"2026-03-09", 0 }, { L"", 0 } },
+          {}, 1, L"第 2 项“性别”尚未选择，请选择。" },
+        { "option out of range", { { L"80", 0 }, { L"", 2 }, { L"", 0 }, { L"2026-03-09", 0 }, { L"", 0 } },
+          {}, 1, L"第 2 项“性别”尚未选择，请选择。" },
+        { "date that does not exist", { { L"80", 0 }, { L"", 0 }, { L"", 0 }, { L"2026-02-29", 0 }, { L"", 0 } },
+          {}, 3, L"第 4 项“末次月经”请输入有效日期，如 2026-03-09。" },
+        { "date as text", { { L"80", 0 }, { L"", 0 }, { L"", 0 }, { L"昨天", 0 }, { L"", 0 } },
+          {}, 3, L"第 4 项“末次月经”请输入有效日期，如 2026-03-09。" },
+        { "two-digit year", { { L"80", 0 }, { L"", 0 }, { L"", 0 }, { L"26-03-09", 0 }, { L"", 0 } },
+          {}, 3, L"第 4 项“末次月经”请输入有效日期，如 2026-03-09。" },
+        { "empty date", { { L"80", 0 }, { L"", 0 }, { L"", 0 }, { L"", 0 }, { L"", 0 } },
+          {}, 3, L"第 4 项“末次月经”尚未填写，请输入。" },
+        { "number refused after the others", { { L"80", 0 }, { L"", 0 }, { L"", 0 }, { L"2026-03-09", 0 }, { L"inf", 0 } },
+          {}, 4, L"第 5 项“体重”请输入数字。" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        double values[MAX_VALUES];
+        for (double& v : values) v = OLD;
+        InputReading r = input_values_read(&kind_tool, c.entries, values);
+        EXPECT_EQ(c.field, r.field);
+        for (int i = 0; i < 5; i++) EXPECT_EQ(c.field < 0 ? c.values[i] : OLD, values[i]) << "field " << i;
+        wchar_t message[256];
+        input_refusal_message(&kind_tool, r, message, 256);
+        EXPECT_STREQ(c.message, message);
+    }
 }

@@ -49,7 +49,8 @@ static const ToolInput divide_inputs[] = { { "a", L"甲", L"", 1.0 }, { "b", L"�
 static const ToolOutput divide_outputs[] = { { "q", L"商", L"mg", "a/b", "f2" } };
 static const ToolRule normal_rule[] = { { "", 0, L"正常" } };
 static const ToolDef divide_tool = { 7, L"除法", nullptr, L"测试科", L"无", nullptr,
-                                     2, divide_inputs, 1, divide_outputs, 1, normal_rule, 0 };
+                                     2, divide_inputs, 1, divide_outputs, 1, normal_rule, 0, nullptr,
+                                     FAILED_PRINTS_VALUE };
 
 static const ToolOutput missing_outputs[] = { { "x", L"空", nullptr, nullptr, "f1" },
                                               { "y", L"空白", L"", "", nullptr } };
@@ -71,9 +72,9 @@ TEST(SelftestRun, ReportLinesAndExitCode) {
         { "zero divisor: value 0.00, error, note at the end of DETAIL", &divide_tool, SELFTEST_FAILED,
           "TOOL|7|除法|测试科\r\nLEVEL|0\r\nOUT|商|0.00|mg\r\nVERDICT|正常\r\n"
           "DETAIL|商：0.00 mg （部分结果无法计算，请检查输入是否合理） \r\nERRORS|1\r\n" },
-        { "null and empty formulas count as errors", &missing_tool, SELFTEST_FAILED,
-          "TOOL|8|缺公式|测试科\r\nLEVEL|0\r\nOUT|空|0.0|\r\nOUT|空白|0.00|\r\nVERDICT|请核对输入参数后重新计算\r\n"
-          "DETAIL|空：0.0 空白：0.00 （部分结果无法计算，请检查输入是否合理） \r\nERRORS|2\r\n" },
+        { "null and empty formulas count as errors and show as not computable", &missing_tool, SELFTEST_FAILED,
+          "TOOL|8|缺公式|测试科\r\nLEVEL|0\r\nOUT|空|无法计算|\r\nOUT|空白|无法计算|\r\nVERDICT|请核对输入参数后重新计算\r\n"
+          "DETAIL|空：无法计算 空白：无法计算 （部分结果无法计算，请检查输入是否合理） \r\nERRORS|2\r\n" },
         { "no outputs: no OUT line", &empty_tool, SELFTEST_PASSED,
           "TOOL|9|无输出|测试科\r\nLEVEL|0\r\nVERDICT|正常\r\nDETAIL|\r\nERRORS|0\r\n" },
         { "earlier outputs feed later formulas; id printed signed", &chain_tool, SELFTEST_PASSED,

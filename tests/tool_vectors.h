@@ -134,8 +134,13 @@ struct VectorRun {
 // Runs one case as the window does: each input text read as the calculate command reads a box, then
 // the calculation run. The follow-up plan counts from vector_today() instead of the clock.
 inline void tool_vector_run(const ToolDef* tool, const ToolVector& v, VectorRun* run) {
-    for (int i = 0; i < tool->input_count && i < (int)v.inputs.size(); i++)
-        run->values[i] = input_text_value(v.inputs[i].c_str());
+    // A date is typed as a date; every other input as the number it stands for (a choice's option
+    // value, a check's tick or 0), so a case may also hold values the window cannot enter.
+    for (int i = 0; i < tool->input_count && i < (int)v.inputs.size(); i++) {
+        int64_t day = 0;
+        if (tool->inputs[i].kind == INPUT_DATE && civil_date_read(v.inputs[i].c_str(), &day)) run->values[i] = (double)day;
+        else run->values[i] = input_text_value(v.inputs[i].c_str());
+    }
     if (tool->report_kind == 7) {  // the follow-up plan
         run->level = report_followup_on(vector_today(), tool, run->values, run->result, 4096, run->verdict, 512);
         return;

@@ -43,16 +43,16 @@ static void put_tool(const CatalogueTool& entry) {
     put("category", tool->category);
     put("purpose", tool->purpose);
     wchar_t texts[MAX_VALUES][64];
-    const wchar_t* text_of[MAX_VALUES];
+    InputEntry entries[MAX_VALUES];
     for (int i = 0; i < tool->input_count; i++) {
         const ToolInput& in = tool->inputs[i];
         wformat(texts[i], dimof(texts[i]), L"%.6g", in.default_value);  // as the edit box shows it
-        text_of[i] = texts[i];
+        entries[i] = { texts[i], -1 };
         printf("input %s\t%s\t%s\n", escaped(in.label).c_str(), escaped(in.unit).c_str(), escaped(texts[i]).c_str());
     }
     for (int i = 0; i < tool->rule_count; i++) put("rule", tool->rules[i].text);
     VectorRun run;
-    if (input_values_read(tool, text_of, run.values) >= 0) put("error", L"a default reads as infinite or NaN");
+    if (input_values_read(tool, entries, run.values).field >= 0) put("error", L"a default is refused");
     tool_compute(tool, run.values, run.result, dimof(run.result), run.verdict, dimof(run.verdict), &run.level,
                  run.copy, dimof(run.copy));
     printf("level %d\n", run.level);

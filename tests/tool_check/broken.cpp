@@ -43,17 +43,48 @@
 #ifndef HIGH_TEXT
 #define HIGH_TEXT L"偏高"
 #endif
+#ifndef WEIGHT_KIND
+#define WEIGHT_KIND INPUT_NUMBER
+#endif
+#ifndef WEIGHT_START
+#define WEIGHT_START START_EMPTY
+#endif
+#ifndef SEX_TEXT_1
+#define SEX_TEXT_1 L"男"
+#endif
+#ifndef SEX_VALUE_2
+#define SEX_VALUE_2 2
+#endif
+#ifndef SEX_DEFAULT
+#define SEX_DEFAULT 1
+#endif
+#ifndef CHF_TICK
+#define CHF_TICK 1
+#endif
+#ifndef DAY_DEFAULT
+#define DAY_DEFAULT 20521
+#endif
+#ifndef HALF_VALUE
+#define HALF_VALUE VALUE_AS_PRINTED
+#endif
+#ifndef HIGH_KIND
+#define HIGH_KIND RULE_VERDICT
+#endif
 
+static constexpr ToolOption sex_options[] = { { SEX_TEXT_1, 1 }, { L"女", SEX_VALUE_2 } };
 static constexpr ToolInput inputs[] = {
-    { "weight", L"体重", L"kg", 70.0 },
+    { "weight", L"体重", L"kg", 70.0, WEIGHT_KIND, WEIGHT_START },
     { AGE_KEY, AGE_LABEL, L"岁", 40.0 },
+    choice_input("sex", L"性别", sex_options, SEX_DEFAULT, START_EMPTY),
+    check_input("chf", L"心力衰竭", CHF_TICK),
+    date_input("day", L"日期", DAY_DEFAULT),
 };
 static constexpr ToolOutput outputs[] = {
     { "score", L"评分", L"", SCORE_FORMULA, "f1" },
-    { HALF_KEY, HALF_LABEL, L"", HALF_FORMULA, "f1" },
+    { HALF_KEY, HALF_LABEL, L"", HALF_FORMULA, "f1", HALF_VALUE },
 };
 static constexpr ToolRule rules[] = {
-    { HIGH_CONDITION, 1, HIGH_TEXT },
+    { HIGH_CONDITION, 1, HIGH_TEXT, HIGH_KIND },
     { "", 0, L"正常" },
 };
 static constexpr ToolDef tool = {
