@@ -18,7 +18,11 @@
 #error "SOURCE_DIR names the source tree (tools/shipped.txt)"
 #endif
 
-static std::string narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+// UTF-8, so a failure shows the Chinese text it compared.
+static std::string narrow(const std::wstring& w) {
+    std::vector<char> bytes(w.size() * 4 + 1);
+    return platform_utf8_from_wide(w.c_str(), bytes.data(), (int)bytes.size()) > 0 ? std::string(bytes.data()) : "?";
+}
 
 // The value text of output i in the result text: line i without "label：" and " unit".
 static std::wstring printed_output(const ToolDef* tool, const wchar_t* result, int i) {
@@ -106,9 +110,19 @@ TEST(Catalogue, EveryGoldenVectorHolds) {
             tool_vector_run(tool, v, &run);
             EXPECT_EQ(v.level, run.level);
             if (tool->report_kind == 0) {
-                for (int i = 0; i < tool->output_count; i++)
-                    EXPECT_EQ(narrow(v.outputs[i]), narrow(printed_output(tool, run.result, i)))
+                // An invalid-input verdict shows no output: the case's outputs are then compared
+                // with what the formulas computed, printed as the result lines would print them.
+                bool invalid = v.rule >= 0 && tool->rules[v.rule].kind == RULE_INVALID_INPUT;
+                double values[MAX_VALUES] = {};
+                bool failed[MAX_VALUES] = {};
+                compute_outputs(tool, run.values, values, failed);
+                for (int i = 0; i < tool->output_count; i++) {
+                    wchar_t computed[128];
+                    output_value_text(tool, i, values[i], failed[i], computed, 128);
+                    EXPECT_EQ(narrow(v.outputs[i]), narrow(invalid ? computed : printed_output(tool, run.result, i)))
                         << "output " << tool->outputs[i].key;
+                }
+                EXPECT_EQ(invalid, run.copy[0] == 0) << "a result to copy and save exactly when the inputs are valid";
                 const wchar_t* expected = v.rule >= 0 ? tool->rules[v.rule].text : L"请核对输入参数后重新计算";
                 EXPECT_TRUE(std::wstring(expected) == run.verdict) << "rule " << v.rule << " did not match";
                 if (v.rule >= 0) {
