@@ -11,7 +11,6 @@
 #include "engine/input_values.h"
 
 enum {
-    INPUT_TEXT_CAP     = 128,  // an edit box is read up to 127 characters
     CLIPBOARD_ATTEMPTS = 5,    // another program often holds the clipboard for a moment
     CLIPBOARD_RETRY_MS = 10,
 };
@@ -22,6 +21,8 @@ static const wchar_t NO_RESULT_HINT[] = L"请先点击“计算”生成结果�
 static const wchar_t STATUS_COPIED[] = L"结果已复制到剪贴板";
 static const wchar_t STATUS_COPY_FAILED[] = L"复制失败：剪贴板暂不可用，请重试";
 static const wchar_t STATUS_RESET[] = L"已恢复默认值";
+static const wchar_t STATUS_INVALID[] = L"未得出结果：请按“计算结果”中的提示核对输入";
+static const wchar_t STATUS_COPY_REFUSED[] = L"未复制：输入有误，本次没有可复制的结果";
 
 static void status_set(const wchar_t* text) {
     text_copy(app.status_text, STATUS_TEXT_CAP, text);
@@ -32,37 +33,44 @@ static void status_set(const wchar_t* text) {
 // pairs the last result with the inputs it was computed from.
 void on_calculate() {
     const ToolDef* tool = app.active_tool;
-    wchar_t texts[MAX_VALUES][INPUT_TEXT_CAP];
-    InputEntry entries[MAX_VALUES];
-    for (int i = 0; i < tool->input_count; i++) {
-        texts[i][0] = 0;  // an edit box that failed to be created reads as empty, never as stack bytes
-        GetWindowTextW(app.input_edits[i], texts[i], INPUT_TEXT_CAP);
-        entries[i] = { texts[i], -1 };
-    }
+    wchar_t texts[MAX_INPUTS][INPUT_TEXT_CAP];
+    InputEntry entries[MAX_INPUTS];
+    for (int i = 0; i < tool->input_count; i++) entries[i] = input_entry_read(i, texts[i]);
     InputReading reading = input_values_read(tool, entries, app.input_values);
     if (reading.field >= 0) {
         wchar_t message[256];
         input_refusal_message(tool, reading, message, dimof(message));
         MessageBoxW(app.main_window, message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
-        SetFocus(app.input_edits[reading.field]);
+        input_focus(reading.field);
         return;
     }
 
     wchar_t result[RESULT_TEXT_CAP], verdict[VERDICT_TEXT_CAP];
     tool_compute(tool, app.input_values, result, dimof(result), verdict, dimof(verdict), &app.verdict_level,
                  app.result_copy, dimof(app.result_copy));
+    // An empty result copy after a calculation: a rule found the inputs implausible, and the result
+    // box says what to correct. Nothing may then be copied or saved.
+    app.inputs_invalid = tool->report_kind == 0 && !app.result_copy[0];
     app.copy_text[0] = 0;
     SetWindowTextW(app.result_box, result);
     SetWindowTextW(app.verdict_label, verdict);
     // The clipboard text holds the whole result: copy_text has room for every result and verdict.
-    if (tool->report_kind != 0) text_copy(app.copy_text, dimof(app.copy_text), result);
+    if (app.inputs_invalid) app.copy_text[0] = 0;
+    else if (tool->report_kind != 0) text_copy(app.copy_text, dimof(app.copy_text), result);
     else wformat(app.copy_text, dimof(app.copy_text), L"%ls—— %ls", result, verdict);
     InvalidateRect(app.verdict_label, NULL, TRUE);
     InvalidateRect(app.main_window, NULL, FALSE);
     wchar_t status[STATUS_TEXT_CAP];
-    wformat(status, dimof(status), L"计算完成  %ls", tool->name);
+    if (app.inputs_invalid) text_copy(status, dimof(status), STATUS_INVALID);
+    else wformat(status, dimof(status), L"计算完成  %ls", tool->name);
     status_set(status);
     SetFocus(app.main_window);
+}
+
+bool command_refused_for_invalid_inputs(const wchar_t* status) {
+    if (app.result_copy[0] || !app.inputs_invalid) return false;
+    status_set(status);
+    return true;
 }
 
 static bool clipboard_open() {
@@ -91,6 +99,7 @@ static bool clipboard_put_result() {
 }
 
 void command_copy() {
+    if (command_refused_for_invalid_inputs(STATUS_COPY_REFUSED)) return;
     if (!app.result_copy[0]) {
         MessageBoxW(app.main_window, NO_RESULT_HINT, CAPTION_HINT, MB_ICONINFORMATION);
         return;
@@ -103,12 +112,13 @@ void command_copy() {
 
 void command_reset() {
     const ToolDef* tool = app.active_tool;
-    for (int i = 0; i < tool->input_count; i++) input_edit_show_default(i);
+    for (int i = 0; i < tool->input_count; i++) input_show_start(i);
     SetWindowTextW(app.result_box, L"");
     SetWindowTextW(app.verdict_label, verdict_prompt(tool));
     SetWindowTextW(app.note_label, tool->note ? tool->note : L"");
     text_copy(app.status_text, STATUS_TEXT_CAP, STATUS_RESET);
     app.result_copy[0] = 0;
+    app.inputs_invalid = false;
     app.verdict_level = 0;
     InvalidateRect(app.main_window, NULL, FALSE);
 }

@@ -1,29 +1,41 @@
-// The child controls of the main window: one row per input field (or one line saying there is none),
-// the result side and the command buttons, at the rectangles of app/layout.h. Exports
-// controls_create, controls_focus_first, input_edit_show_default and verdict_prompt.
+// The child controls of the main window: one row per input (or one line saying there is none), the
+// result side and the command buttons, at the rectangles of app/layout.h. An input row is a label, the
+// input's control by kind (an edit box for a number or a date, a drop-down list for a choice, a check
+// box) and a unit. Rows that do not fit the panel scroll by whole rows: a row out of view is hidden,
+// never cut. Exports the functions of app/controls.h.
 #include "app/controls.h"
 
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/window_state.h"
+#include "base/civil_date.h"
 #include "base/dimof.h"
 #include "base/wtext.h"
+#include "platform/platform.h"
 
 static const DWORD STATIC_STYLE = WS_CHILD | WS_VISIBLE;                             // 0x50000000
 static const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_RIGHT;                   // 0x50000002
-static const DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;             // 0x50000080
+static const DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;  // 0x50010080
+static const DWORD CHOICE_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+static const DWORD CHECK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+static const DWORD SCROLL_STYLE = WS_CHILD | WS_VISIBLE | SBS_VERT;
 static const DWORD RESULT_STYLE = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
                                   ES_AUTOVSCROLL | ES_READONLY;                      // 0x50200844
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;              // 0x5000000B
 
-// The command buttons, left to right; their painter selects the font itself.
-static const struct { const wchar_t* caption; int id; Box box; } BUTTONS[] = {
-    // caption        id             box
-    { L"计算 (F5)",  ID_CALCULATE,  CALCULATE_BUTTON },
-    { L"保存记录",   ID_SAVE,       SAVE_BUTTON },
-    { L"复制结果",   ID_COPY,       COPY_BUTTON },
-    { L"清空重填",   ID_RESET,      RESET_BUTTON },
-    { L"关于",       ID_ABOUT,      ABOUT_BUTTON },
+enum {
+    CHOICE_ITEM_HEIGHT = 20,  // a line of the open list
+    CHOICE_LIST_LINES  = 10,  // the open list shows up to this many options, then scrolls
+};
+
+// The command buttons, left to right, in the order of MainLayout::buttons; their painter selects the
+// font itself.
+static const struct { const wchar_t* caption; int id; } BUTTONS[BUTTON_COUNT] = {
+    { L"计算 (F5)",  ID_CALCULATE },
+    { L"保存记录",   ID_SAVE },
+    { L"复制结果",   ID_COPY },
+    { L"清空重填",   ID_RESET },
+    { L"关于",       ID_ABOUT },
 };
 
 // Texts that differ for a tool without inputs: nothing to fill in.
@@ -32,6 +44,8 @@ static const wchar_t PROMPT_WITHOUT_INPUTS[] = L"无需填写参数，点击“�
 static const wchar_t START_STATUS_WITH_INPUTS[] = L"就绪：填写参数后按 F5 或点击“计算”";
 static const wchar_t START_STATUS_WITHOUT_INPUTS[] = L"就绪：按 F5 或点击“计算”";
 static const wchar_t NO_INPUT_TEXT[] = L"本工具无需输入参数";
+static const wchar_t CHECK_TEXT[] = L"是";        // beside a check box: ticked means yes
+static const wchar_t DATE_HINT[] = L"年-月-日";    // in a date's unit place: the order to type
 
 // One child control; the font is sent only when given.
 static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const wchar_t* text, Box box, int id,
@@ -46,47 +60,178 @@ const wchar_t* verdict_prompt(const ToolDef* tool) {
     return tool->input_count > 0 ? PROMPT_WITH_INPUTS : PROMPT_WITHOUT_INPUTS;
 }
 
-void input_edit_show_default(int i) {
-    wchar_t text[64];
-    wformat(text, dimof(text), L"%.6g", app.active_tool->inputs[i].default_value);
-    SetWindowTextW(app.input_edits[i], text);
+static RowLayout rows_now() { return input_rows(app.active_tool->input_count, app.client_height); }
+
+static bool is_wide(const ToolInput* input) { return input->kind == INPUT_CHOICE || input->kind == INPUT_CHECK; }
+
+void input_show_start(int i) {
+    const ToolInput* input = &app.active_tool->inputs[i];
+    HWND control = app.input_controls[i];
+    wchar_t text[64] = L"";
+    switch (input->kind) {
+    case INPUT_CHOICE:
+        SendMessageW(control, CB_SETCURSEL,
+                     input->start == START_EMPTY ? (WPARAM)-1 : (WPARAM)input_option_index(input, input->default_value), 0);
+        return;
+    case INPUT_CHECK:
+        SendMessageW(control, BM_SETCHECK, input->default_value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+        return;
+    case INPUT_DATE:
+        if (input->start == START_TODAY) {
+            LocalTime now = platform_local_time();
+            civil_date_print(days_from_civil(now.year, now.month, now.day), text, dimof(text));
+        } else if (input->start == START_DEFAULT) {
+            civil_date_print((int64_t)input->default_value, text, dimof(text));
+        }
+        break;
+    case INPUT_NUMBER:
+        if (input->start != START_EMPTY) wformat(text, dimof(text), L"%.6g", input->default_value);
+        break;
+    }
+    SetWindowTextW(control, text);
 }
 
-static void create_input_row(int i) {
-    const ToolDef* tool = app.active_tool;
-    const ToolInput* input = &tool->inputs[i];
-    int count = tool->input_count;
-    make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(i, count), 0, app.font_label);
-    app.input_edits[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", input_edit_box(i, count),
-                                      ID_INPUT_FIRST + i, app.font_input);
-    input_edit_show_default(i);
-    if (input->unit && input->unit[0])
-        make_control(L"STATIC", 0, STATIC_STYLE, input->unit, input_unit_box(i, count), 0, app.font_small);
+InputEntry input_entry_read(int i, wchar_t* text) {
+    const ToolInput* input = &app.active_tool->inputs[i];
+    HWND control = app.input_controls[i];
+    text[0] = 0;  // a control that failed to be created reads as empty, never as stack bytes
+    switch (input->kind) {
+    case INPUT_CHOICE: {
+        LRESULT chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
+        return { text, chosen == CB_ERR ? -1 : (int32_t)chosen };
+    }
+    case INPUT_CHECK:
+        return { text, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0 };
+    case INPUT_NUMBER:
+    case INPUT_DATE:
+        break;
+    }
+    GetWindowTextW(control, text, INPUT_TEXT_CAP);
+    return { text, -1 };
+}
+
+// Places input i's row in place `place` of the rows shown, or hides it (place outside them).
+static void place_row(int i, int place, RowLayout rows) {
+    const ToolInput* input = &app.active_tool->inputs[i];
+    bool shown = place >= 0 && place < rows.shown;
+    HWND parts[] = { app.input_labels[i], app.input_controls[i], app.input_units[i] };
+    Box boxes[] = { input_label_box(place, rows),
+                    input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK),
+                    input_unit_box(place, rows) };
+    for (int k = 0; k < (int)dimof(parts); k++) {
+        if (!parts[k]) continue;
+        if (shown)
+            SetWindowPos(parts[k], NULL, boxes[k].x, boxes[k].y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(parts[k], shown ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+static void create_input_row(int i, RowLayout rows) {
+    const ToolInput* input = &app.active_tool->inputs[i];
+    int id = ID_INPUT_FIRST + i;
+    app.input_labels[i] = make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(i, rows), 0,
+                                       app.font_label);
+    Box box = input_control_box(i, rows, is_wide(input), input->kind == INPUT_CHECK);
+    const wchar_t* unit = input->unit;
+    switch (input->kind) {
+    case INPUT_CHOICE: {
+        // A drop-down list's height is that of its open list; the closed field is the edit box's height.
+        int lines = input->option_count < CHOICE_LIST_LINES ? input->option_count : CHOICE_LIST_LINES;
+        box.height = EDIT_HEIGHT + lines * CHOICE_ITEM_HEIGHT + 2;
+        HWND list = make_control(L"COMBOBOX", 0, CHOICE_STYLE, L"", box, id, app.font_input);
+        SendMessageW(list, CB_SETITEMHEIGHT, (WPARAM)-1, EDIT_HEIGHT - 6);
+        SendMessageW(list, CB_SETITEMHEIGHT, 0, CHOICE_ITEM_HEIGHT);
+        for (int k = 0; k < input->option_count; k++)
+            SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)input->options[k].text);
+        app.input_controls[i] = list;
+        unit = nullptr;
+        break;
+    }
+    case INPUT_CHECK:
+        app.input_controls[i] = make_control(L"BUTTON", 0, CHECK_STYLE, CHECK_TEXT, box, id, app.font_input);
+        unit = nullptr;
+        break;
+    case INPUT_DATE:
+        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id, app.font_input);
+        unit = DATE_HINT;
+        break;
+    case INPUT_NUMBER:
+        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id, app.font_input);
+        break;
+    }
+    input_show_start(i);
+    app.input_units[i] = unit && unit[0] ? make_control(L"STATIC", 0, STATIC_STYLE, unit, input_unit_box(i, rows), 0,
+                                                        app.font_small)
+                                         : NULL;
+}
+
+void rows_scroll_to(int first) {
+    int count = app.active_tool->input_count;
+    RowLayout rows = rows_now();
+    if (!rows_scroll(rows, count)) return;
+    if (first > count - rows.shown) first = count - rows.shown;
+    if (first < 0) first = 0;
+    if (first == app.first_row) return;
+    app.first_row = first;
+    for (int i = 0; i < count; i++) place_row(i, i - first, rows);
+    SCROLLINFO info = { sizeof info, SIF_POS };
+    info.nPos = first;
+    SetScrollInfo(app.rows_scroll_bar, SB_CTL, &info, TRUE);
+    // The panel behind the rows is painted by the main window: repaint what the moved rows left.
+    Box panel = main_layout(app.client_height).input_panel.frame;
+    RECT r = { panel.x, panel.y, box_right(panel), box_bottom(panel) };
+    RedrawWindow(app.main_window, &r, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void rows_scroll_by(int rows) { rows_scroll_to(app.first_row + rows); }
+
+void input_focus(int i) {
+    RowLayout rows = rows_now();
+    if (i < app.first_row) rows_scroll_to(i);
+    else if (i >= app.first_row + rows.shown) rows_scroll_to(i - rows.shown + 1);
+    SetFocus(app.input_controls[i]);
+}
+
+static void create_rows_scroll_bar(RowLayout rows, int count) {
+    app.rows_scroll_bar = make_control(L"SCROLLBAR", 0, SCROLL_STYLE, L"", rows_scroll_bar_box(rows), 0, NULL);
+    SCROLLINFO info = { sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS };
+    info.nMin = 0;
+    info.nMax = count - 1;
+    info.nPage = (UINT)rows.shown;
+    info.nPos = 0;
+    SetScrollInfo(app.rows_scroll_bar, SB_CTL, &info, FALSE);
 }
 
 void controls_create() {
     const ToolDef* tool = app.active_tool;
-    for (int i = 0; i < tool->input_count; i++) create_input_row(i);
+    MainLayout layout = main_layout(app.client_height);
+    RowLayout rows = rows_now();
+    for (int i = 0; i < tool->input_count; i++) create_input_row(i, rows);
+    if (rows_scroll(rows, tool->input_count)) {
+        for (int i = rows.shown; i < tool->input_count; i++) place_row(i, i, rows);  // hidden
+        create_rows_scroll_bar(rows, tool->input_count);
+    }
     if (tool->input_count == 0)
         make_control(L"STATIC", 0, STATIC_STYLE, NO_INPUT_TEXT, NO_INPUT_BOX, 0, app.font_label);
 
-    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, verdict_prompt(tool), VERDICT_BOX, 0,
+    app.verdict_label = make_control(L"STATIC", 0, STATIC_STYLE, verdict_prompt(tool), layout.verdict, 0,
                                      app.font_verdict);
-    app.result_box = make_control(L"EDIT", WS_EX_CLIENTEDGE, RESULT_STYLE, L"", RESULT_BOX, ID_RESULT,
+    app.result_box = make_control(L"EDIT", WS_EX_CLIENTEDGE, RESULT_STYLE, L"", layout.result, ID_RESULT,
                                   app.font_result);
-    app.note_label = make_control(L"STATIC", 0, STATIC_STYLE, tool->note ? tool->note : L"", NOTE_BOX, 0,
+    app.note_label = make_control(L"STATIC", 0, STATIC_STYLE, tool->note ? tool->note : L"", layout.note, 0,
                                   app.font_small);
     wchar_t reference[512];
     wformat(reference, dimof(reference), L"参考依据：%ls", tool->reference);
-    make_control(L"STATIC", 0, STATIC_STYLE, reference, REFERENCE_BOX, 0, app.font_small);
+    make_control(L"STATIC", 0, STATIC_STYLE, reference, layout.reference, 0, app.font_small);
 
-    for (const auto& b : BUTTONS)
-        make_control(L"BUTTON", 0, BUTTON_STYLE, b.caption, b.box, b.id, NULL);
+    for (int b = 0; b < BUTTON_COUNT; b++)
+        make_control(L"BUTTON", 0, BUTTON_STYLE, BUTTONS[b].caption, layout.buttons[b], BUTTONS[b].id, NULL);
 
     text_copy(app.status_text, STATUS_TEXT_CAP,
               tool->input_count > 0 ? START_STATUS_WITH_INPUTS : START_STATUS_WITHOUT_INPUTS);
 }
 
 void controls_focus_first() {
-    SetFocus(app.active_tool->input_count > 0 ? app.input_edits[0] : GetDlgItem(app.main_window, ID_CALCULATE));
+    if (app.active_tool->input_count > 0) input_focus(0);
+    else SetFocus(GetDlgItem(app.main_window, ID_CALCULATE));
 }

@@ -1,5 +1,7 @@
-// The main window: the window state, fonts, brushes, window class, the centred fixed-size window, the
-// message loop and the window procedure, one handler per message. Exports main_window_run and `app`.
+// The main window: the window state, fonts, brushes, window class, the fixed-size window centred on
+// the work area it opens on (compact where that is short), the message loop with its keys (Enter and
+// F5 calculate, Tab moves down the form) and the window procedure, one handler per message. Exports
+// main_window_run and `app`.
 #include "app/main_window.h"
 
 #include "app/commands.h"
@@ -38,6 +40,7 @@ static void create_fonts_and_brushes() {
 }
 
 static LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+static LRESULT on_mouse_wheel(int delta);
 
 static void register_window_class() {
     WNDCLASSEXW wc = {};
@@ -51,16 +54,68 @@ static void register_window_class() {
     RegisterClassExW(&wc);
 }
 
-// Centre of the screen, or 0 on an axis where the screen is smaller than the window.
-static int centred(int screen, int size) {
-    int at = (screen - size) / 2;
-    return at < 0 ? 0 : at;
+// The work area (the screen less the taskbar) of the monitor the window opens on: the one under the
+// mouse, where the user just started the program; the primary monitor when that fails.
+static RECT work_area() {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &info)) return info.rcWork;
+    RECT r = { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
 }
 
-// Enter or F5 pressed in any child of the main window: the calculate key, never passed on.
+// Outer size of a window with a client area of width x height.
+static SIZE outer_size(int width, int height) {
+    RECT r = { 0, 0, width, height };
+    AdjustWindowRect(&r, MAIN_WINDOW_STYLE, FALSE);
+    return { r.right - r.left, r.bottom - r.top };
+}
+
+// Start of a window of `size` centred in the span from `from` `span` px long; `from` where it is longer.
+static int centred(int from, int span, int size) {
+    int at = (span - size) / 2;
+    return from + (at < 0 ? 0 : at);
+}
+
+// Enter or F5 pressed in any child of the main window: the calculate key, never passed on. In an open
+// drop-down list Enter keeps its own meaning (take the option and close the list).
 static bool is_calculate_key(const MSG* msg) {
-    return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_F5) &&
-           IsChild(app.main_window, msg->hwnd);
+    if (msg->message != WM_KEYDOWN || (msg->wParam != VK_RETURN && msg->wParam != VK_F5)) return false;
+    if (!IsChild(app.main_window, msg->hwnd)) return false;
+    return !(msg->wParam == VK_RETURN && SendMessageW(msg->hwnd, CB_GETDROPPEDSTATE, 0, 0) == TRUE &&
+             GetDlgCtrlID(msg->hwnd) >= ID_INPUT_FIRST);
+}
+
+// Tab and Shift+Tab move the focus down and up the form's inputs, round from the last to the first,
+// scrolling a row that is out of view into it; from anywhere else in the window Tab goes to the first
+// input. Returns false when the message is not such a key.
+static bool tab_key(const MSG* msg) {
+    int count = app.active_tool->input_count;
+    if (msg->message != WM_KEYDOWN || msg->wParam != VK_TAB || count == 0) return false;
+    if (msg->hwnd != app.main_window && !IsChild(app.main_window, msg->hwnd)) return false;
+    bool back = GetKeyState(VK_SHIFT) < 0;
+    int at = -1;
+    for (int i = 0; i < count; i++)
+        if (app.input_controls[i] == msg->hwnd) at = i;
+    int next = at < 0 ? (back ? count - 1 : 0) : (at + (back ? count - 1 : 1)) % count;
+    input_focus(next);
+    return true;
+}
+
+// The mouse wheel turned while an input control has the focus scrolls the rows, as it does over the
+// rest of the window: a closed drop-down list would otherwise take the wheel as a change of option,
+// and a hand scrolling the form would silently change a clinical choice. An open list scrolls itself.
+static bool wheel_over_input(const MSG* msg) {
+    if (msg->message != WM_MOUSEWHEEL) return false;
+    int id = GetDlgCtrlID(msg->hwnd);
+    if (GetParent(msg->hwnd) != app.main_window || id < ID_INPUT_FIRST || id >= ID_INPUT_FIRST + (int)MAX_INPUTS)
+        return false;
+    if (SendMessageW(msg->hwnd, CB_GETDROPPEDSTATE, 0, 0) == TRUE) return false;
+    on_mouse_wheel(GET_WHEEL_DELTA_WPARAM(msg->wParam));
+    return true;
 }
 
 int main_window_run(HINSTANCE instance, const ToolDef* tool) {
@@ -71,12 +126,15 @@ int main_window_run(HINSTANCE instance, const ToolDef* tool) {
     create_fonts_and_brushes();
     register_window_class();
 
-    RECT outer = { 0, 0, CLIENT_WIDTH, CLIENT_HEIGHT };
-    AdjustWindowRect(&outer, MAIN_WINDOW_STYLE, FALSE);
-    int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    int x = centred(GetSystemMetrics(SM_CXSCREEN), width), y = centred(GetSystemMetrics(SM_CYSCREEN), height);
-    HWND window = CreateWindowExW(0, MAIN_WINDOW_CLASS, tool->name, MAIN_WINDOW_STYLE, x, y, width, height,
-                                  NULL, NULL, app.app_instance, NULL);
+    // The standard layout where the work area holds it, the compact one where it is shorter.
+    RECT work = work_area();
+    int frame_height = outer_size(CLIENT_WIDTH, CLIENT_HEIGHT).cy - CLIENT_HEIGHT;
+    app.client_height = client_height_for(work.bottom - work.top, frame_height);
+    app.window_size = outer_size(CLIENT_WIDTH, app.client_height);
+    int x = centred(work.left, work.right - work.left, app.window_size.cx);
+    int y = centred(work.top, work.bottom - work.top, app.window_size.cy);
+    HWND window = CreateWindowExW(0, MAIN_WINDOW_CLASS, tool->name, MAIN_WINDOW_STYLE, x, y, app.window_size.cx,
+                                  app.window_size.cy, NULL, NULL, app.app_instance, NULL);
     if (!window) return 1;
     app.main_window = window;
     ShowWindow(window, SW_SHOW);
@@ -86,6 +144,7 @@ int main_window_run(HINSTANCE instance, const ToolDef* tool) {
     MSG msg;
     while (GetMessageW(&msg, NULL, 0, 0) > 0) {
         if (is_calculate_key(&msg)) { on_calculate(); continue; }
+        if (tab_key(&msg) || wheel_over_input(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -113,9 +172,35 @@ static LRESULT on_paint(HWND window) {
     return 0;
 }
 
+// The window keeps the size it was made with (app.window_size, set before it is created).
 static LRESULT on_get_min_max_info(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = info->ptMaxTrackSize.x = TRACK_WIDTH;
-    info->ptMinTrackSize.y = info->ptMaxTrackSize.y = TRACK_HEIGHT;
+    info->ptMinTrackSize.x = info->ptMaxTrackSize.x = app.window_size.cx;
+    info->ptMinTrackSize.y = info->ptMaxTrackSize.y = app.window_size.cy;
+    return 0;
+}
+
+// The input rows' scroll bar: by a row, by the rows shown, or to where the thumb is dragged.
+static LRESULT on_vscroll(int code, HWND bar) {
+    if (!bar || bar != app.rows_scroll_bar) return 0;
+    SCROLLINFO info = { sizeof info, SIF_ALL };
+    GetScrollInfo(bar, SB_CTL, &info);
+    switch (code) {
+    case SB_LINEUP:        rows_scroll_by(-1); break;
+    case SB_LINEDOWN:      rows_scroll_by(1); break;
+    case SB_PAGEUP:        rows_scroll_by(-(int)info.nPage); break;
+    case SB_PAGEDOWN:      rows_scroll_by((int)info.nPage); break;
+    case SB_THUMBTRACK:    // fall through: the rows follow the thumb while it is dragged
+    case SB_THUMBPOSITION: rows_scroll_to(info.nTrackPos); break;
+    case SB_TOP:           rows_scroll_to(0); break;
+    case SB_BOTTOM:        rows_scroll_to(app.active_tool->input_count); break;
+    }
+    return 0;
+}
+
+// The mouse wheel anywhere in the window that does not take it itself scrolls the input rows, three
+// rows a notch.
+static LRESULT on_mouse_wheel(int delta) {
+    rows_scroll_by(-delta / WHEEL_DELTA * 3);
     return 0;
 }
 
@@ -136,7 +221,7 @@ static bool on_command(int id) {
     return false;
 }
 
-// Input edit boxes: dark text on the panel colour.
+// Input edit boxes and drop-down lists: dark text on the panel colour.
 static LRESULT on_ctl_color_edit(HDC dc) {
     SetTextColor(dc, COLOUR_TEXT);
     SetBkColor(dc, COLOUR_PANEL);
@@ -153,6 +238,8 @@ static LRESULT on_ctl_color_static(HDC dc, HWND control) {
     COLORREF colour = COLOUR_TEXT_MUTED;
     if (control == app.verdict_label) colour = verdict_colour(app.verdict_level);
     else if (control == app.result_box || control == app.note_label) colour = COLOUR_TEXT;
+    else if (GetDlgCtrlID(control) >= ID_INPUT_FIRST && GetDlgCtrlID(control) < ID_INPUT_FIRST + (int)MAX_INPUTS)
+        colour = COLOUR_TEXT;  // a check box, or an input control that is read-only
     SetTextColor(dc, colour);
     return (LRESULT)app.brush_white;
 }
@@ -166,7 +253,10 @@ static LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wpara
     case WM_GETMINMAXINFO:  return on_get_min_max_info((MINMAXINFO*)lparam);
     case WM_DRAWITEM:       return on_draw_item((const DRAWITEMSTRUCT*)lparam);
     case WM_COMMAND:        if (on_command(LOWORD(wparam))) return 0; break;
-    case WM_CTLCOLOREDIT:   return on_ctl_color_edit((HDC)wparam);
+    case WM_VSCROLL:        return on_vscroll(LOWORD(wparam), (HWND)lparam);
+    case WM_MOUSEWHEEL:     return on_mouse_wheel(GET_WHEEL_DELTA_WPARAM(wparam));
+    case WM_CTLCOLOREDIT:   // fall through: a drop-down list's field and list look like an edit box
+    case WM_CTLCOLORLISTBOX: return on_ctl_color_edit((HDC)wparam);
     case WM_CTLCOLORSTATIC: return on_ctl_color_static((HDC)wparam, (HWND)lparam);
     }
     return DefWindowProcW(window, message, wparam, lparam);

@@ -61,11 +61,12 @@ void paint_main_window(HDC dc, const RECT* client) {
     draw_text_box(dc, SUBTITLE_BOX, subtitle, COLOUR_SUBTITLE, app.font_header, 0);
     draw_text_box(dc, web_address_box(w), MAKER_WEB_ADDRESS, COLOUR_WEB_ADDRESS, app.font_small, DT_RIGHT);
 
-    paint_panel(dc, INPUT_PANEL, L"输入参数");
-    paint_panel(dc, RESULT_PANEL, L"计算结果");
+    MainLayout layout = main_layout(app.client_height);
+    paint_panel(dc, layout.input_panel, L"输入参数");
+    paint_panel(dc, layout.result_panel, L"计算结果");
 
-    fill_solid_rect(dc, { 0, FOOTER_TOP, w, CLIENT_HEIGHT - FOOTER_TOP }, COLOUR_FOOTER);
-    draw_text_box(dc, STATUS_BOX, app.status_text, COLOUR_TEXT_MUTED, app.font_small, DT_RIGHT);
+    fill_solid_rect(dc, { 0, layout.footer_top, w, h - layout.footer_top }, COLOUR_FOOTER);
+    draw_text_box(dc, layout.status, app.status_text, COLOUR_TEXT_MUTED, app.font_small, DT_RIGHT);
 }
 
 void draw_button(const DRAWITEMSTRUCT* item) {

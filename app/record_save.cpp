@@ -2,6 +2,7 @@
 // Exports record_save.
 #include "app/record_save.h"
 
+#include "app/commands.h"
 #include "app/window_state.h"
 #include "base/wtext.h"
 #include "store/record_store.h"
@@ -21,13 +22,15 @@ static void report_failure(const wchar_t* reason, const wchar_t* message) {
 }
 
 void record_save() {
+    if (command_refused_for_invalid_inputs(L"未保存：输入有误，本次没有可保存的结果")) return;
     if (!app.result_copy[0]) {
         MessageBoxW(app.main_window, L"请先点击“计算”生成结果，再保存记录。", L"提示", MB_ICONINFORMATION);
         return;
     }
     wchar_t appdata[RECORD_FOLDER_CAP];
     platform_local_appdata(appdata, RECORD_FOLDER_CAP);
-    RecordOutcome outcome = record_append(app.active_tool, app.input_values, app.result_copy, appdata,
+    // The record's result column carries what the clipboard does: the result and the verdict.
+    RecordOutcome outcome = record_append(app.active_tool, app.input_values, app.copy_text, appdata,
                                           platform_local_time());
     wchar_t message[MESSAGE_CAP];
     switch (outcome.status) {

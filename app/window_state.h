@@ -18,7 +18,14 @@ struct WindowState {
     const ToolDef* active_tool;
     HWND           main_window;
 
-    HWND input_edits[MAX_VALUES];  // slot i: edit box of input field i
+    int  client_height;  // CLIENT_HEIGHT, or less for the compact layout of a shorter work area
+    SIZE window_size;    // outer size of the main window, answered in WM_GETMINMAXINFO
+
+    HWND input_controls[MAX_INPUTS];  // slot i: input i's edit box, drop-down list or check box
+    HWND input_labels[MAX_INPUTS];    // slot i: input i's label
+    HWND input_units[MAX_INPUTS];     // slot i: input i's unit or date hint; null when there is none
+    HWND rows_scroll_bar;             // null unless the input rows scroll
+    int  first_row;                   // the first input row shown (0 unless the rows scroll)
     HWND result_box;
     HWND verdict_label;
     HWND note_label;
@@ -28,6 +35,8 @@ struct WindowState {
 
     double  input_values[MAX_VALUES];        // inputs of the last accepted calculation
     int     verdict_level;                   // level of the last calculation; 0 at start and after reset
+    bool    inputs_invalid;                  // the last calculation found the inputs implausible: no
+                                             // result to copy or save (result_copy is empty)
     wchar_t result_copy[RESULT_COPY_CAP];    // empty: no result to copy or save
     wchar_t copy_text[COPY_TEXT_CAP];        // what goes on the clipboard after the tool name
     wchar_t status_text[STATUS_TEXT_CAP];    // the footer status line

@@ -12,6 +12,7 @@ enum Program {
     PROGRAM_BUILTIN,  // medtool.exe with the built-in tool, window open when the scenario starts
     PROGRAM_WIDE,     // the same program around tests/e2e/wide_tool.cpp (16 inputs, levels 0 to 3)
     PROGRAM_NO_INPUT, // the same program around tests/e2e/no_input_tool.cpp (no input, a report)
+    PROGRAM_KINDS,    // the same program around tests/e2e/kinds_tool.cpp (40 inputs of every kind)
 };
 
 // One run of the program under test, and what the scenario found wrong so far.
@@ -42,6 +43,7 @@ extern const ScenarioList WIDE_SCENARIOS;
 extern const ScenarioList SELFTEST_SCENARIOS;
 extern const ScenarioList SAVE_SCENARIOS;
 extern const ScenarioList NO_INPUT_SCENARIOS;
+extern const ScenarioList KINDS_SCENARIOS;
 
 // The family window test (e2e_family.cpp): every exe of the list file (one path a line) against the
 // native run's reference file; only: run just the exes whose path contains it. Returns the exit code.
@@ -50,7 +52,7 @@ int family_run(const std::wstring& list, const std::wstring& reference, const st
 
 // Paths the runner was given (Windows form).
 struct DriverPaths {
-    std::wstring builtin_exe, wide_exe, no_input_exe, artifacts;
+    std::wstring builtin_exe, wide_exe, no_input_exe, kinds_exe, artifacts;
 };
 extern DriverPaths driver_paths;
 
@@ -73,13 +75,27 @@ HWND find_process_window(DWORD pid, const wchar_t* cls, DWORD timeout_ms);
 bool session_open(Session* s, const wchar_t* exe);
 void session_close(Session* s);
 
+// Checks that the main window lies whole inside the work area of its monitor, centred, with the
+// client height the program must choose there (standard 720, or the compact layout's shorter one).
+void window_fits(Session* s);
+
 // ---- driving the window
 HWND control(Session* s, int id);
 // The child control at client point x, y (statics have no id).
 HWND child_at(Session* s, int x, int y);
 std::wstring text_of(HWND window);
+// What an input control holds as a user sees it: a box's text, a drop-down list's chosen option text
+// (empty when none is chosen), a check box's "1" (ticked) or "0".
+std::wstring input_state(HWND input);
 void set_text(HWND window, const wchar_t* text);
 void post_key(HWND target, WPARAM key);
+void post_key_up(HWND target, WPARAM key);
+// Posts each character of text as WM_CHAR, as typing gives it.
+void post_char(HWND target, const wchar_t* text);
+// Mouse input at client point x, y of the main window (a point of a popup list too): a left click, or
+// the wheel turned by notches (positive: away from the user). Both settle afterwards.
+void mouse_click(Session* s, int x, int y);
+void mouse_wheel(Session* s, int x, int y, int notches);
 void click(Session* s, int id);
 // Returns once every message posted to the program before the call has been handled.
 bool settle(Session* s);

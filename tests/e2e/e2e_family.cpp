@@ -1,6 +1,7 @@
 // The family window test: every tool's exe the build makes, each opened once under Wine. It must
-// show its inputs (labels, units, default texts), calculate its defaults to the result and verdict
-// of the native run (tests/e2e/window_reference.cpp), and show every text whole: each label, unit,
+// fit the work area it opens on, show its inputs (the control of each kind, labels, units, start
+// states), calculate its defaults (entering those of inputs that start empty) to the result and verdict
+// of the native run (tests/e2e/window_reference.cpp), and show every text whole: each label, unit, option,
 // the name, the subtitle (category and purpose), the note, the reference line and the verdict,
 // measured in the font the window uses for it (app/layout.h), fits its control or painted box. A
 // screenshot after the calculation is kept as <artifacts>\<exe name>.png. Exports family_run.
@@ -15,7 +16,9 @@
 
 enum { ID_CALCULATE = 1001, ID_INPUT_FIRST = 2000, ID_RESULT = 3000 };
 
-struct ReferenceInput { std::wstring label, unit, text; };
+// One input of the native run: its label, unit (a date's hint), kind, start state as shown, and what
+// to enter before calculating when it starts empty (see window_reference.cpp).
+struct ReferenceInput { std::wstring label, unit, kind, shown, fill; };
 
 // One tool of the native run.
 struct Reference {
@@ -93,8 +96,8 @@ static bool read_reference(const std::wstring& path, std::wstring* date, std::ma
         else if (key == L"level") r->level = _wtoi(value.c_str());
         else if (key == L"input") {
             std::vector<std::wstring> f = split_tabs(value);
-            f.resize(3);
-            r->inputs.push_back({ unescaped(f[0]), unescaped(f[1]), unescaped(f[2]) });
+            f.resize(5);
+            r->inputs.push_back({ unescaped(f[0]), unescaped(f[1]), f[2], unescaped(f[3]), unescaped(f[4]) });
         }
     }
     return true;
@@ -141,6 +144,13 @@ static void check_fits(Session* s, Measure* m, const char* what, const std::wstr
 // The control in box b (statics have no id), found at its centre; null when there is none.
 static HWND control_in(Session* s, Box b) { return child_at(s, b.x + b.width / 2, b.y + b.height / 2); }
 
+// The window's layout for the client height it opened with (standard or compact).
+static MainLayout layout_of(Session* s) {
+    RECT client;
+    GetClientRect(s->main, &client);
+    return main_layout(client.bottom);
+}
+
 // The control's text fits its client area.
 static void check_control_fits(Session* s, Measure* m, const char* what, HWND control, const FontStyle& font,
                                Shown shown) {
@@ -163,23 +173,61 @@ static void check_same(Session* s, const char* what, const std::wstring& got, co
 
 // ---- one exe
 
+// Each input's control, start state, label and unit (all fitting), for the rows the panel shows.
 static void inputs_shown(Session* s, Measure* m, const Reference& r) {
     int count = (int)r.inputs.size();
+    RECT client;
+    GetClientRect(s->main, &client);
+    RowLayout rows = input_rows(count, client.bottom);
+    static const wchar_t* const CLASSES[][2] = {
+        { L"number", L"Edit" }, { L"date", L"Edit" }, { L"choice", L"ComboBox" }, { L"check", L"Button" },
+    };
     for (int i = 0; i < count; i++) {
         const ReferenceInput& in = r.inputs[i];
         std::string row = "input " + std::to_string(i + 1);
-        HWND edit = control(s, ID_INPUT_FIRST + i);
-        check(s, edit != nullptr, "%s: no edit box", row.c_str());
-        if (edit) check_text(s, (row + " default").c_str(), text_of(edit), in.text.c_str());
-        HWND label = control_in(s, input_label_box(i, count));
+        HWND input = control(s, ID_INPUT_FIRST + i);
+        check(s, input != nullptr, "%s: no control", row.c_str());
+        if (!input) continue;
+        wchar_t cls[32] = L"";
+        GetClassNameW(input, cls, 32);
+        for (const auto& c : CLASSES)
+            if (in.kind == c[0])
+                check(s, !_wcsicmp(cls, c[1]), "%s: a %s input shows as a %s", row.c_str(), utf8(in.kind).c_str(),
+                      utf8(cls).c_str());
+        check_text(s, (row + " start state").c_str(), input_state(input), in.shown.c_str());
+        if (i >= rows.shown) continue;  // scrolled out of view: the kinds scenarios scroll
+        HWND label = control_in(s, input_label_box(i, rows));
         check_text(s, (row + " label").c_str(), label ? text_of(label) : L"(none)", in.label.c_str());
         if (label) check_control_fits(s, m, (row + " label").c_str(), label, FONT_LABEL, ONE_LINE);
-        HWND unit = control_in(s, input_unit_box(i, count));
+        HWND unit = control_in(s, input_unit_box(i, rows));
+        if (unit == input) unit = nullptr;  // a drop-down list or check box spans the unit's place
         check_text(s, (row + " unit").c_str(), unit ? text_of(unit) : L"", in.unit.c_str());
         if (unit) check_control_fits(s, m, (row + " unit").c_str(), unit, FONT_SMALL, ONE_LINE);
+        if (in.kind != L"choice") continue;
+        // Every option's text fits the closed list's field: its width less the arrow button and margins.
+        RECT field;
+        GetClientRect(input, &field);
+        int field_width = field.right - GetSystemMetrics(SM_CXVSCROLL) - 6;
+        int options = (int)SendMessageW(input, CB_GETCOUNT, 0, 0);
+        for (int k = 0; k < options; k++) {
+            std::wstring option((size_t)SendMessageW(input, CB_GETLBTEXTLEN, k, 0) + 1, L'\0');
+            option.resize((size_t)SendMessageW(input, CB_GETLBTEXT, k, (LPARAM)&option[0]));
+            check_fits(s, m, (row + " option").c_str(), option, FONT_INPUT, ONE_LINE, field_width, field.bottom);
+        }
     }
-    check(s, control(s, ID_INPUT_FIRST + count) == nullptr, "more edit boxes than the tool's %d inputs", count);
+    check(s, control(s, ID_INPUT_FIRST + count) == nullptr, "more input controls than the tool's %d inputs", count);
     if (count == 0) check(s, control_in(s, NO_INPUT_BOX) != nullptr, "no line in the input panel of a tool without inputs");
+}
+
+// Enters the default of every input that starts empty, as a user would before calculating.
+static void fill_empty_inputs(Session* s, const Reference& r) {
+    for (size_t i = 0; i < r.inputs.size(); i++) {
+        const ReferenceInput& in = r.inputs[i];
+        if (in.fill.empty()) continue;
+        HWND input = control(s, ID_INPUT_FIRST + (int)i);
+        if (in.kind == L"choice") SendMessageW(input, CB_SETCURSEL, (WPARAM)_wtoi(in.fill.c_str()), 0);
+        else set_text(input, in.fill.c_str());
+    }
 }
 
 static void header_fits(Session* s, Measure* m, const Reference& r) {
@@ -195,17 +243,19 @@ static void header_fits(Session* s, Measure* m, const Reference& r) {
 
 static void calculate_defaults(Session* s, Measure* m, const Reference& r, const std::wstring& screenshot) {
     check(s, r.error.empty(), "native run: %s", utf8(r.error).c_str());
+    fill_empty_inputs(s, r);
+    MainLayout layout = layout_of(s);
     click(s, ID_CALCULATE);
     settle(s);
     check(s, no_message_box(s), "a message box is open after calculating the defaults");
     check_same(s, "result box", text_of(control(s, ID_RESULT)), r.result);
-    HWND verdict = control_in(s, VERDICT_BOX);
+    HWND verdict = control_in(s, layout.verdict);
     check_same(s, "verdict line", verdict ? text_of(verdict) : L"(none)", r.verdict);
     check_control_fits(s, m, "verdict line", verdict, FONT_VERDICT, WRAPPED);
     // The native run's level shows as the verdict line's colour (a level outside 0 to 3 like 0).
     COLORREF colour = VERDICT_COLOURS[r.level >= 0 && r.level <= 3 ? r.level : 0];
-    Capture line = capture_until_colour(s, { VERDICT_BOX.x, VERDICT_BOX.y, box_right(VERDICT_BOX), box_bottom(VERDICT_BOX) },
-                                        colour, 20);
+    Capture line = capture_until_colour(s, { layout.verdict.x, layout.verdict.y, box_right(layout.verdict),
+                                             box_bottom(layout.verdict) }, colour, 20);
     check(s, count_colour(line, colour) > 20, "the verdict line is not in the colour of level %d", r.level);
     // Every other verdict the rules can show, in the verdict line's font and size.
     RECT box = {};
@@ -226,8 +276,10 @@ static bool run_exe(Measure* m, const std::wstring& exe, const Reference* r, con
     else if (session_open(&s, exe.c_str())) {
         header_fits(&s, m, *r);
         inputs_shown(&s, m, *r);
-        check_control_fits(&s, m, "note", control_in(&s, NOTE_BOX), FONT_SMALL, WRAPPED);
-        check_control_fits(&s, m, "reference line", control_in(&s, REFERENCE_BOX), FONT_SMALL, WRAPPED);
+        MainLayout layout = layout_of(&s);
+        window_fits(&s);
+        check_control_fits(&s, m, "note", control_in(&s, layout.note), FONT_SMALL, WRAPPED);
+        check_control_fits(&s, m, "reference line", control_in(&s, layout.reference), FONT_SMALL, WRAPPED);
         calculate_defaults(&s, m, *r, artifacts + L"\\" + stem + L".png");
     }
     session_close(&s);

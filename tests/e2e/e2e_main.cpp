@@ -1,7 +1,7 @@
 // The window test driver's entry: runs every scenario of every list against a fresh program and
 // prints one line per scenario and a closing count; or, with --family, opens every exe of a list and
 // compares it with the native run (e2e_family.cpp). Usage:
-//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]
+//   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR [NAME_PART]
 //   e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]
 // Paths may be Unix paths (run under Wine); NAME_PART runs only scenarios whose name contains it.
 // Exits 0 when every scenario (every exe) passed.
@@ -20,12 +20,14 @@ static const ScenarioList* const LISTS[] = {
     &SELFTEST_SCENARIOS,
     &SAVE_SCENARIOS,
     &NO_INPUT_SCENARIOS,
+    &KINDS_SCENARIOS,
 };
 
 static bool run_scenario(const Scenario& scenario) {
     Session s = {};
     const std::wstring* exe = scenario.program == PROGRAM_WIDE       ? &driver_paths.wide_exe
                               : scenario.program == PROGRAM_NO_INPUT ? &driver_paths.no_input_exe
+                              : scenario.program == PROGRAM_KINDS    ? &driver_paths.kinds_exe
                                                                      : &driver_paths.builtin_exe;
     s.exe = exe->c_str();
     if (scenario.program == PROGRAM_NONE || session_open(&s, s.exe)) scenario.run(&s);
@@ -58,17 +60,19 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 5 && std::wstring(argv[1]) == L"--family")
         return family_run(windows_path(argv[2]), windows_path(argv[3]), windows_path(argv[4]),
                           argc > 5 ? utf8(argv[5]) : "");
-    if (argc < 5) {
-        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe ARTIFACTS_DIR [NAME_PART]\n"
+    if (argc < 6) {
+        fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR "
+                        "[NAME_PART]\n"
                         "       e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]\n");
         return 2;
     }
     driver_paths.builtin_exe = windows_path(argv[1]);
     driver_paths.wide_exe = windows_path(argv[2]);
     driver_paths.no_input_exe = windows_path(argv[3]);
-    driver_paths.artifacts = windows_path(argv[4]);
+    driver_paths.kinds_exe = windows_path(argv[4]);
+    driver_paths.artifacts = windows_path(argv[5]);
     CreateDirectoryW(driver_paths.artifacts.c_str(), nullptr);
-    std::string only = argc > 5 ? utf8(argv[5]) : "";
+    std::string only = argc > 6 ? utf8(argv[6]) : "";
 
     int passed = 0, failed = 0;
     for (const ScenarioList* list : LISTS)

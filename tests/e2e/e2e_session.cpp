@@ -127,10 +127,42 @@ void session_close(Session* s) {
 
 HWND control(Session* s, int id) { return GetDlgItem(s->main, id); }
 
+void window_fits(Session* s) {
+    RECT outer, client;
+    GetWindowRect(s->main, &outer);
+    GetClientRect(s->main, &client);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(s->main, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& w = info.rcWork;
+    int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    check(s, outer.left >= w.left && outer.top >= w.top && outer.right <= w.right && outer.bottom <= w.bottom,
+          "the window %ld,%ld-%ld,%ld reaches out of the work area %ld,%ld-%ld,%ld", outer.left, outer.top, outer.right,
+          outer.bottom, w.left, w.top, w.right, w.bottom);
+    int x = w.left + (w.right - w.left - width) / 2, y = w.top + (w.bottom - w.top - height) / 2;
+    check(s, outer.left == x && outer.top == y, "window at %ld,%ld, not centred on the work area at %d,%d", outer.left,
+          outer.top, x, y);
+    // The standard client height where the work area holds it; the compact layout fills the work area.
+    RECT standard = { 0, 0, 1020, 720 };
+    AdjustWindowRect(&standard, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
+    int frame = standard.bottom - standard.top - 720;
+    int want = w.bottom - w.top - frame >= 720 ? 720 : w.bottom - w.top - frame;
+    check(s, client.right == 1020 && client.bottom == want, "client area %ldx%ld, not 1020x%d", client.right,
+          client.bottom, want);
+}
+
 HWND child_at(Session* s, int x, int y) {
     POINT p = { x, y };
     HWND child = ChildWindowFromPointEx(s->main, p, CWP_SKIPINVISIBLE);
     return child == s->main ? nullptr : child;
+}
+
+std::wstring input_state(HWND input) {
+    wchar_t cls[32] = L"";
+    GetClassNameW(input, cls, 32);
+    if (!_wcsicmp(cls, L"Button")) return SendMessageW(input, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0";
+    if (!_wcsicmp(cls, L"ComboBox") && SendMessageW(input, CB_GETCURSEL, 0, 0) == CB_ERR) return L"";
+    return text_of(input);
 }
 
 std::wstring text_of(HWND window) {
@@ -146,6 +178,39 @@ void set_text(HWND window, const wchar_t* text) { SendMessageW(window, WM_SETTEX
 void post_key(HWND target, WPARAM key) {
     UINT scan = MapVirtualKeyW((UINT)key, 0);
     PostMessageW(target, WM_KEYDOWN, key, 1 | (LPARAM)scan << 16);
+}
+
+// Real mouse input through the system's input queue, as a user's hand gives it: the pointer moves to
+// the point and the button goes down and up (or the wheel turns there).
+static void mouse_input(Session* s, int x, int y, DWORD flags, DWORD data) {
+    POINT p = { x, y };
+    ClientToScreen(s->main, &p);
+    SetCursorPos(p.x, p.y);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
+    SendInput(1, &input, sizeof input);
+}
+
+void mouse_click(Session* s, int x, int y) {
+    mouse_input(s, x, y, MOUSEEVENTF_LEFTDOWN, 0);
+    mouse_input(s, x, y, MOUSEEVENTF_LEFTUP, 0);
+    settle(s);
+}
+
+void mouse_wheel(Session* s, int x, int y, int notches) {
+    mouse_input(s, x, y, MOUSEEVENTF_WHEEL, (DWORD)(notches * WHEEL_DELTA));
+    settle(s);
+}
+
+void post_char(HWND target, const wchar_t* text) {
+    for (const wchar_t* p = text; *p; p++) PostMessageW(target, WM_CHAR, *p, 1);
+}
+
+void post_key_up(HWND target, WPARAM key) {
+    UINT scan = MapVirtualKeyW((UINT)key, 0);
+    PostMessageW(target, WM_KEYUP, key, 1 | (LPARAM)scan << 16 | (LPARAM)3 << 30);
 }
 
 // Posted, never sent: a command that opens a message box would otherwise block the driver.

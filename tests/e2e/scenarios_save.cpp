@@ -9,8 +9,9 @@
 enum { ID_CALCULATE = 1001, ID_SAVE = 1002 };
 
 static const char HEADER[] = "\xEF\xBB\xBF时间,工具,尿渗透压,血渗透压,结果\r\n";
-// A record line of the defaults after its 19-character timestamp.
-static const char LINE_REST[] = ",尿/血渗透压比,尿渗透压=600,血渗透压=290,尿/血比值：2.07\r\n\r\n";
+// A record line of the defaults after its 19-character timestamp: the result column holds what the
+// clipboard does, the result and the verdict.
+static const char LINE_REST[] = ",尿/血渗透压比,尿渗透压=600,血渗透压=290,尿/血比值：2.07\r\n—— 浓缩功能大致正常\r\n";
 static const wchar_t SAVED[] = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 
 // The records folder: the program asks SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which Wine also hands

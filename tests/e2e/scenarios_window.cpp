@@ -16,10 +16,10 @@ static const struct {
 } BUILTIN_CONTROLS[] = {
     // class       text                                                id    x    y    width height style       ex-style
     { L"Static", L"尿渗透压",                                          0,    24,  151, 184,  22,  0x50000002, 0 },
-    { L"Edit",   L"600",                                               2000, 216, 146, 152,  27,  0x50000080, 0x200 },
+    { L"Edit",   L"600",                                               2000, 216, 146, 152,  27,  0x50010080, 0x200 },
     { L"Static", L"mOsm/L",                                            0,    374, 150, 78,   22,  0x50000000, 0 },
     { L"Static", L"血渗透压",                                          0,    24,  185, 184,  22,  0x50000002, 0 },
-    { L"Edit",   L"290",                                               2001, 216, 180, 152,  27,  0x50000080, 0x200 },
+    { L"Edit",   L"290",                                               2001, 216, 180, 152,  27,  0x50010080, 0x200 },
     { L"Static", L"mOsm/L",                                            0,    374, 184, 78,   22,  0x50000000, 0 },
     { L"Static", L"填写左侧参数，点击“计算”",                          0,    492, 142, 492,  46,  0x50000000, 0 },
     { L"Edit",   L"",                                                  3000, 492, 196, 492,  232, 0x50200844, 0x200 },
@@ -65,15 +65,7 @@ static void start_state_window(Session* s) {
     wchar_t title[64] = L"";
     GetWindowTextW(s->main, title, 64);
     check_text(s, "window title", title, L"尿/血渗透压比");
-    RECT outer;
-    GetWindowRect(s->main, &outer);
-    RECT wanted = { 0, 0, 1020, 720 };
-    AdjustWindowRect(&wanted, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
-    int x = (GetSystemMetrics(SM_CXSCREEN) - (wanted.right - wanted.left)) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - (wanted.bottom - wanted.top)) / 2;
-    check(s, outer.left == x && outer.top == y, "window at %ld,%ld, not centred at %d,%d", outer.left, outer.top, x, y);
-    check(s, outer.right - outer.left == 1036 && outer.bottom - outer.top == 780, "window size %ldx%ld",
-          outer.right - outer.left, outer.bottom - outer.top);
+    window_fits(s);  // centred on the work area with the standard client area 1020 x 720
     DWORD style = (DWORD)GetWindowLongW(s->main, GWL_STYLE);
     check(s, (style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) == 0 && (style & 0x00CA0000) == 0x00CA0000, "window style %08lx", style);
 }
