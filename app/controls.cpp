@@ -2,7 +2,8 @@
 // result side and the command buttons, at the rectangles of app/layout.h. An input row is a label, the
 // input's control by kind (an edit box for a number or a date, a drop-down list for a choice, a check
 // box) and a unit. Rows that do not fit the panel scroll by whole rows: a row out of view is hidden,
-// never cut. Exports the functions of app/controls.h.
+// never cut, and a row below the first rows shown is made when it first comes into view. Exports the
+// functions of app/controls.h.
 #include "app/controls.h"
 
 #include "app/layout.h"
@@ -56,6 +57,7 @@ static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const 
     return control;
 }
 
+
 const wchar_t* verdict_prompt(const ToolDef* tool) {
     return tool->input_count > 0 ? PROMPT_WITH_INPUTS : PROMPT_WITHOUT_INPUTS;
 }
@@ -64,37 +66,51 @@ static RowLayout rows_now() { return input_rows(app.active_tool->input_count, ap
 
 static bool is_wide(const ToolInput* input) { return input->kind == INPUT_CHOICE || input->kind == INPUT_CHECK; }
 
-void input_show_start(int i) {
-    const ToolInput* input = &app.active_tool->inputs[i];
-    HWND control = app.input_controls[i];
-    wchar_t text[64] = L"";
+// Input i's start state as an entry over text (cap >= 64): the text its box starts with for a number
+// or a date, the option index (-1: none) or tick (1 or 0) for a choice or a check box.
+static InputEntry start_entry(const ToolInput* input, wchar_t* text, int cap) {
+    text[0] = 0;
     switch (input->kind) {
     case INPUT_CHOICE:
-        SendMessageW(control, CB_SETCURSEL,
-                     input->start == START_EMPTY ? (WPARAM)-1 : (WPARAM)input_option_index(input, input->default_value), 0);
-        return;
+        return { text, input->start == START_EMPTY ? -1 : input_option_index(input, input->default_value) };
     case INPUT_CHECK:
-        SendMessageW(control, BM_SETCHECK, input->default_value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-        return;
+        return { text, input->default_value != 0 ? 1 : 0 };
     case INPUT_DATE:
         if (input->start == START_TODAY) {
             LocalTime now = platform_local_time();
-            civil_date_print(days_from_civil(now.year, now.month, now.day), text, dimof(text));
+            civil_date_print(days_from_civil(now.year, now.month, now.day), text, cap);
         } else if (input->start == START_DEFAULT) {
-            civil_date_print((int64_t)input->default_value, text, dimof(text));
+            civil_date_print((int64_t)input->default_value, text, cap);
         }
         break;
     case INPUT_NUMBER:
-        if (input->start != START_EMPTY) wformat(text, dimof(text), L"%.6g", input->default_value);
+        if (input->start != START_EMPTY) wformat(text, cap, L"%.6g", input->default_value);
         break;
     }
-    SetWindowTextW(control, text);
+    return { text, -1 };
+}
+
+void input_show_start(int i) {
+    const ToolInput* input = &app.active_tool->inputs[i];
+    HWND control = app.input_controls[i];
+    if (!control) return;  // a row not made yet is made in its start state
+    wchar_t text[64];
+    InputEntry start = start_entry(input, text, dimof(text));
+    switch (input->kind) {
+    case INPUT_CHOICE: SendMessageW(control, CB_SETCURSEL, (WPARAM)start.option, 0); return;
+    case INPUT_CHECK:  SendMessageW(control, BM_SETCHECK, start.option ? BST_CHECKED : BST_UNCHECKED, 0); return;
+    case INPUT_NUMBER: // fall through: both are edit boxes
+    case INPUT_DATE:   SetWindowTextW(control, text); return;
+    }
 }
 
 InputEntry input_entry_read(int i, wchar_t* text) {
     const ToolInput* input = &app.active_tool->inputs[i];
     HWND control = app.input_controls[i];
-    text[0] = 0;  // a control that failed to be created reads as empty, never as stack bytes
+    // A row below the rows shown is made when it is first scrolled into view; until then it holds
+    // its start state.
+    if (!control) return start_entry(input, text, INPUT_TEXT_CAP);
+    text[0] = 0;
     switch (input->kind) {
     case INPUT_CHOICE: {
         LRESULT chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
@@ -110,10 +126,16 @@ InputEntry input_entry_read(int i, wchar_t* text) {
     return { text, -1 };
 }
 
+static void create_input_row(int i, int place, RowLayout rows);
+
 // Places input i's row in place `place` of the rows shown, or hides it (place outside them).
 static void place_row(int i, int place, RowLayout rows) {
     const ToolInput* input = &app.active_tool->inputs[i];
     bool shown = place >= 0 && place < rows.shown;
+    if (shown && !app.input_controls[i]) {
+        create_input_row(i, place, rows);
+        return;
+    }
     HWND parts[] = { app.input_labels[i], app.input_controls[i], app.input_units[i] };
     Box boxes[] = { input_label_box(place, rows),
                     input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK),
@@ -126,12 +148,15 @@ static void place_row(int i, int place, RowLayout rows) {
     }
 }
 
-static void create_input_row(int i, RowLayout rows) {
+// Makes input i's row in place `place` of the rows shown, in its start state. Only the rows shown are
+// made at start: each control costs start-up time (under Wine several milliseconds, a drop-down list
+// tens), so a row below them is made when it is first scrolled into view.
+static void create_input_row(int i, int place, RowLayout rows) {
     const ToolInput* input = &app.active_tool->inputs[i];
     int id = ID_INPUT_FIRST + i;
-    app.input_labels[i] = make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(i, rows), 0,
+    app.input_labels[i] = make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(place, rows), 0,
                                        app.font_label);
-    Box box = input_control_box(i, rows, is_wide(input), input->kind == INPUT_CHECK);
+    Box box = input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK);
     const wchar_t* unit = input->unit;
     switch (input->kind) {
     case INPUT_CHOICE: {
@@ -148,20 +173,21 @@ static void create_input_row(int i, RowLayout rows) {
         break;
     }
     case INPUT_CHECK:
-        app.input_controls[i] = make_control(L"BUTTON", 0, CHECK_STYLE, CHECK_TEXT, box, id, app.font_input);
+        app.input_controls[i] = make_control(L"BUTTON", 0, CHECK_STYLE, CHECK_TEXT, box, id,
+                                             app.font_input);
         unit = nullptr;
         break;
     case INPUT_DATE:
-        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id, app.font_input);
         unit = DATE_HINT;
-        break;
+        [[fallthrough]];  // a date is typed into an edit box like a number
     case INPUT_NUMBER:
-        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id, app.font_input);
+        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id,
+                                             app.font_input);
         break;
     }
     input_show_start(i);
-    app.input_units[i] = unit && unit[0] ? make_control(L"STATIC", 0, STATIC_STYLE, unit, input_unit_box(i, rows), 0,
-                                                        app.font_small)
+    app.input_units[i] = unit && unit[0] ? make_control(L"STATIC", 0, STATIC_STYLE, unit,
+                                                        input_unit_box(place, rows), 0, app.font_small)
                                          : NULL;
 }
 
@@ -206,11 +232,8 @@ void controls_create() {
     const ToolDef* tool = app.active_tool;
     MainLayout layout = main_layout(app.client_height);
     RowLayout rows = rows_now();
-    for (int i = 0; i < tool->input_count; i++) create_input_row(i, rows);
-    if (rows_scroll(rows, tool->input_count)) {
-        for (int i = rows.shown; i < tool->input_count; i++) place_row(i, i, rows);  // hidden
-        create_rows_scroll_bar(rows, tool->input_count);
-    }
+    for (int i = 0; i < tool->input_count && i < rows.shown; i++) create_input_row(i, i, rows);
+    if (rows_scroll(rows, tool->input_count)) create_rows_scroll_bar(rows, tool->input_count);
     if (tool->input_count == 0)
         make_control(L"STATIC", 0, STATIC_STYLE, NO_INPUT_TEXT, NO_INPUT_BOX, 0, app.font_label);
 

@@ -1,6 +1,7 @@
 # Sourced: a private Wine prefix and a virtual display for one run, and their clean-up.
 # wine_env_start sets WINEPREFIX and DISPLAY; wine_env_stop ends the prefix's server and the display.
-# `wine_env_start use-display` keeps the caller's $DISPLAY and starts no virtual display.
+# `wine_env_start use-display` keeps the caller's $DISPLAY and starts no virtual display;
+# `wine_env_start WIDTHxHEIGHT` starts one of that size instead of 1280x1024.
 
 wine_env_start() {
   WINE_ENV_DIR=$(mktemp -d /tmp/medtool-wine.XXXXXX)
@@ -10,7 +11,9 @@ wine_env_start() {
     # A display of our own for the windows; the first free number from 71 on.
     local n=71
     while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local size=1280x1024
+    case "${1:-}" in [0-9]*x[0-9]*) size=$1 ;; esac
+    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/dev/null 2>&1 &
     WINE_ENV_XVFB_PID=$!
     export DISPLAY=:$n
   fi
