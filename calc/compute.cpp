@@ -17,7 +17,10 @@ bool compute_outputs(const ToolDef* tool, const double* input_values, double* ou
     for (int i = 0; i < tool->output_count; i++) {
         const ToolOutput* out = &tool->outputs[i];
         int f = 0;
-        double v = expr_eval(tool, out->formula, input_values, output_values, &f);
+        // A value computed from a not-computable one is not computable either; a tool that prints
+        // failed values feeds them forward as plain numbers.
+        const bool* marked = tool->failed_output == FAILED_NOT_COMPUTABLE ? failed : nullptr;
+        double v = expr_eval_marked(tool, out->formula, input_values, output_values, marked, &f);
         output_values[i] = out->value == VALUE_AS_PRINTED ? value_as_printed(out->format, v) : v;
         failed[i] = f != 0;
         if (f) any_failed = true;

@@ -17,7 +17,8 @@ int tool_compute(const ToolDef* tool, const double* input_values,
                  wchar_t* result_copy, int copy_cap);
 
 // Evaluates every output formula in order into output_values (an output judged as printed holds its
-// printed value, which later formulas and the rules read) and failed[i] for each. Returns true when
+// printed value, which later formulas and the rules read) and failed[i] for each. Unless the tool
+// prints failed values, a formula that reads a failed output fails too. Returns true when
 // some formula failed.
 bool compute_outputs(const ToolDef* tool, const double* input_values, double* output_values, bool* failed);
 

@@ -9,26 +9,23 @@
 // boxes, which read as 0; they are not clinical criteria.
 static constexpr ToolInput inputs[] = {
     // key       label    unit   default
-    { "height", L"身高", L"cm", 170.0 },
-    { "weight", L"体重", L"kg", 65.0 },
+    number_input("height", L"身高", L"cm", 170.0, START_EMPTY),
+    number_input("weight", L"体重", L"kg", 65.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key    label        unit      formula                      format
-    { "bmi", L"体重指数", L"kg/m²", "round((weight/((height/100)^2))*10)/10", "f1" },
+    { "bmi", L"体重指数", L"kg/m²", "weight/((height/100)^2)", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(height < 100) || (height > 250)",     3,     L"请核对身高：单位cm，有效范围100–250" },
-    { "(weight < 20) || (weight > 400)",      3,     L"请核对体重：单位kg，有效范围20–400" },
-    { "round(bmi*10)/10 < 18.5",              1,     L"体重过低（BMI<18.5）：提示营养不足" },
-    { "round(bmi*10)/10 < 24",                0,     L"体重正常（18.5≤BMI<24.0）" },
-    { "round(bmi*10)/10 < 28",                1,     L"超重（24.0≤BMI<28.0）：建议控制体重" },
-    { "",                                     2,     L"肥胖（BMI≥28.0）：建议减重并评估代谢风险" },
+    { "(height < 100) || (height > 250)", 3, L"请核对身高：单位cm，有效范围100–250", RULE_INVALID_INPUT },
+    { "(weight < 20) || (weight > 400)",  3, L"请核对体重：单位kg，有效范围20–400", RULE_INVALID_INPUT },
+    { "bmi < 18.5",                       1, L"体重过低（BMI<18.5）：提示营养不足" },
+    { "bmi < 24",                         0, L"体重正常（18.5≤BMI<24.0）" },
+    { "bmi < 28",                         1, L"超重（24.0≤BMI<28.0）：建议控制体重" },
+    { "",                                 2, L"肥胖（BMI≥28.0）：建议减重并评估代谢风险" },
 };
 
 static constexpr ToolDef tool = {

@@ -9,21 +9,21 @@
 // level-0 rule reminds that a regimen names its own formula.
 static constexpr ToolInput inputs[] = {
     // key       label    unit   default
-    { "height", L"身高", L"cm", 170.0 },
-    { "weight", L"体重", L"kg", 65.0 },
+    number_input("height", L"身高", L"cm", 170.0, START_EMPTY),
+    number_input("weight", L"体重", L"kg", 65.0, START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {
     // key              label                     unit   formula                                     format
-    { "bsa_mosteller", L"体表面积（Mosteller）", L"m²", "sqrt(height*weight/3600)",                 "f2" },
+    { "bsa_mosteller", L"体表面积（Mosteller）", L"m²", "sqrt(height*weight/3600)",               "f2" },
     { "bsa_stevenson", L"体表面积（Stevenson）", L"m²", "0.0061*height + 0.0128*weight - 0.1529", "f2" },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(height < 100) || (height > 250)",     3,     L"请核对身高：单位cm，有效范围100–250" },
-    { "(weight < 20) || (weight > 400)",      3,     L"请核对体重：单位kg，有效范围20–400" },
-    { "",                                     0,     L"已按两种公式估算，给药以方案指定的公式为准" },
+    { "(height < 100) || (height > 250)", 3, L"请核对身高：单位cm，有效范围100–250", RULE_INVALID_INPUT },
+    { "(weight < 20) || (weight > 400)",  3, L"请核对体重：单位kg，有效范围20–400", RULE_INVALID_INPUT },
+    { "",                                 0, L"已按两种公式估算，给药以方案指定的公式为准" },
 };
 
 static constexpr ToolDef tool = {
