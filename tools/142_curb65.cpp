@@ -44,7 +44,7 @@ static constexpr ToolDef tool = {
     .purpose   = L"评估社区获得性肺炎严重程度及30天死亡风险以决定治疗场所",
     .category  = L"呼吸内科",
     .reference = L"Lim WS, et al. Thorax 2003;58:377-382；中国成人社区获得性肺炎诊断和治疗指南. 中华结核和呼吸杂志 2016;39(4):253-279",
-    .note      = L"用于成人社区获得性肺炎。意识障碍指新出现的定向障碍。"
+    .note      = L"用于成人社区获得性肺炎。意识障碍指新出现的定向障碍。血尿素以mmol/L输入（BUN mg/dL×0.357）。"
                  L"评分低但有低氧血症 多肺叶受累 严重基础病或社会因素时仍应住院。不用于医院获得性肺炎和免疫抑制患者。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,

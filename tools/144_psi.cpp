@@ -83,7 +83,7 @@ static constexpr ToolDef tool = {
     .reference = L"Fine MJ, et al. N Engl J Med 1997;336:243-250",
     .note      = L"用于成人社区获得性肺炎。女性一律减10分，性别须选择。年龄分权重大，年轻患者可能低估病情；低氧血症本身即提示需住院。"
                  L"低氧血症指PaO2<60 mmHg或SaO2<90%。未测动脉血气时pH和氧分压两项不勾选（原评分按正常计），此时分级可能偏低。"
-                 L"本工具I级另要求各项检查均无异常。社会因素和无法口服者需结合判断。",
+                 L"血尿素以mmol/L输入（BUN mg/dL×0.357）。本工具I级另要求各项检查均无异常。社会因素和无法口服者需结合判断。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -52,7 +52,7 @@ static constexpr ToolDef tool = {
     .purpose   = L"评估急性上消化道出血患者需要输血 内镜或手术干预的风险",
     .category  = L"消化内科",
     .reference = L"Blatchford O, et al. Lancet 2000;356:1318-1321；Laine L, et al. Am J Gastroenterol 2021;116(5):899-917（ACG指南）",
-    .note      = L"用于急性上消化道出血就诊时评估，无需内镜结果。血红蛋白以g/L输入（g/dL×10），界值按性别不同。"
+    .note      = L"用于急性上消化道出血就诊时评估，无需内镜结果。血尿素以mmol/L输入（BUN mg/dL×0.357），血红蛋白以g/L输入（g/dL×10），界值按性别不同。"
                  L"肝脏疾病和心力衰竭指既往史或临床 实验室证据。0–1分且可随访者可考虑门诊处理；"
                  L"评分不能替代对活动性出血和血流动力学的判断。",
     .input_count = dimof(inputs),   .inputs = inputs,
