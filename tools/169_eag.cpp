@@ -21,7 +21,7 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                    level  text
-    { "(a1c < 3) || (a1c > 20)",    3, L"请核对HbA1c：单位%（NGSP），范围3–20", RULE_INVALID_INPUT },
+    { "(a1c < 3) || (a1c > 20)",    3, L"请检查HbA1c：单位%（NGSP）有效范围3–20", RULE_INVALID_INPUT },
     { "a1c >= 6.5",                 2, L"HbA1c≥6.5%：达糖尿病诊断切点（需复核）" },
     { "a1c >= 5.7",                 1, L"HbA1c 5.7%–6.4%：ADA糖尿病前期范围" },
     { "",                           0, L"HbA1c<5.7%" },
@@ -29,7 +29,7 @@ static constexpr ToolRule rules[] = {
 
 static constexpr ToolDef tool = {
     .id        = 169,
-    .name      = L"糖化血红蛋白换算平均血糖（eAG）",
+    .name      = L"糖化血红蛋白换算估算平均血糖（eAG）",
     .purpose   = L"按ADAG研究公式由HbA1c换算估算平均血糖并换算IFCC单位",
     .category  = L"内分泌科",
     .reference = L"Nathan DM, et al. Diabetes Care 2008;31:1473-1478; 中国2型糖尿病防治指南（2020年版）",

@@ -22,9 +22,9 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                     level  text
-    { "(hr < 20) || (hr > 250)",     3, L"请核对心率：单位次/分，有效范围20–250",     RULE_INVALID_INPUT },
-    { "(age < 18) || (age > 120)",   3, L"请核对年龄：本公式仅用于18–120岁成人",      RULE_INVALID_INPUT },
-    { "(sbp < 50) || (sbp > 300)",   3, L"请核对收缩压：单位mmHg，有效范围50–300",    RULE_INVALID_INPUT },
+    { "(hr < 20) || (hr > 250)",     3, L"请检查心率：单位次/分（有效范围20–250）",     RULE_INVALID_INPUT },
+    { "(age < 18) || (age > 120)",   3, L"请检查年龄：本公式仅适用于18–120岁成人",      RULE_INVALID_INPUT },
+    { "(sbp < 50) || (sbp > 300)",   3, L"请检查收缩压：单位mmHg（有效范围50–300）",    RULE_INVALID_INPUT },
     { "tri > 30",                    3, L"TRI>30（V组）：30天死亡率约17.4%" },
     { "tri > 22.5",                  2, L"TRI 22.6–30（IV组）：30天死亡率约7.3%" },
     { "tri > 17.5",                  1, L"TRI 17.6–22.5（III组）：30天死亡率约3.3%" },

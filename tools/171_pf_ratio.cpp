@@ -21,8 +21,8 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                         level  text
-    { "(pao2 < 20) || (pao2 > 700)",     3, L"请核对PaO2：单位mmHg，有效范围20–700", RULE_INVALID_INPUT },
-    { "(fio2 < 21) || (fio2 > 100)",     3, L"请核对FiO2：填百分数21–100（0.4填40）",       RULE_INVALID_INPUT },
+    { "(pao2 < 20) || (pao2 > 700)",     3, L"请检查PaO2：单位mmHg（有效范围20–700）", RULE_INVALID_INPUT },
+    { "(fio2 < 21) || (fio2 > 100)",     3, L"请检查FiO2：填百分数21–100（0.4填40）",       RULE_INVALID_INPUT },
     { "(pf <= 100) && (peep == 1)",      3, L"氧合指数≤100：符合柏林定义ARDS重度" },
     { "pf <= 100",                       3, L"氧合指数≤100：严重氧合障碍（分级需PEEP）" },
     { "(pf <= 200) && (peep == 1)",      2, L"氧合指数101–200：符合柏林定义ARDS中度" },

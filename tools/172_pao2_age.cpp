@@ -27,11 +27,11 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                         level  text
-    { "(age < 18) || (age > 120)",       3, L"请核对年龄：本公式仅用于18–120岁成人",                     RULE_INVALID_INPUT },
+    { "(age < 18) || (age > 120)",       3, L"请检查年龄：本公式仅适用于18–120岁成人",                     RULE_INVALID_INPUT },
     { "(pos != 1) && (pos != 2)",        3, L"请选择体位（卧位/坐位）",                                     RULE_INVALID_INPUT },
-    { "(pao2 < 20) || (pao2 > 200)",     3, L"请核对PaO2：单位mmHg，吸空气时20–200", RULE_INVALID_INPUT },
+    { "(pao2 < 20) || (pao2 > 200)",     3, L"请检查PaO2：单位mmHg（吸空气时20–200）", RULE_INVALID_INPUT },
     { "pao2 < 60",                       3, L"PaO2<60 mmHg（吸空气）：达到呼吸衰竭标准" },
-    { "diff < -10",                      1, L"低于年龄预计值10 mmHg以上：提示换气功能下降" },
+    { "diff < -10",                      1, L"实测低于预计10 mmHg以上：提示换气功能下降" },
     { "",                                0, L"实测PaO2接近或高于年龄预计值" },
 };
 

@@ -23,9 +23,9 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                            level  text
-    { "(pt < 5) || (pt > 150)",             3, L"请核对患者PT：单位秒（非INR），范围5–150",                RULE_INVALID_INPUT },
-    { "(pt_ctrl < 5) || (pt_ctrl > 30)",    3, L"请核对对照PT：单位秒，有效范围5–30",                         RULE_INVALID_INPUT },
-    { "(tbil < 1) || (tbil > 1500)",        3, L"请核对总胆红素：单位μmol/L，有效范围1–1500", RULE_INVALID_INPUT },
+    { "(pt < 5) || (pt > 150)",             3, L"请检查患者PT：单位秒（非INR）有效范围5–150",                RULE_INVALID_INPUT },
+    { "(pt_ctrl < 5) || (pt_ctrl > 30)",    3, L"请检查对照PT：单位为秒 有效范围5–30",                         RULE_INVALID_INPUT },
+    { "(tbil < 1) || (tbil > 1500)",        3, L"请检查总胆红素：单位μmol/L 有效范围1–1500", RULE_INVALID_INPUT },
     { "df >= 32",                           3, L"DF≥32：重症酒精性肝炎 评估糖皮质激素指征" },
     { "",                                   1, L"DF<32：非重症（需结合MELD 肝性脑病评估）" },
 };

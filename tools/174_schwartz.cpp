@@ -20,9 +20,9 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                             level  text
-    { "(height < 40) || (height > 220)",     3, L"请核对身高：单位cm，有效范围40–220",                     RULE_INVALID_INPUT },
-    { "(scr < 5) || (scr > 2000)",           3, L"请核对血肌酐：单位μmol/L，有效范围5–2000",    RULE_INVALID_INPUT },
-    { "(age < 1) || (age > 18)",             3, L"请核对年龄：本公式用于1–18岁儿童",                           RULE_INVALID_INPUT },
+    { "(height < 40) || (height > 220)",     3, L"请检查身高：单位应为cm（有效范围40–220）",                     RULE_INVALID_INPUT },
+    { "(scr < 5) || (scr > 2000)",           3, L"请检查血肌酐：单位μmol/L 有效范围5–2000",    RULE_INVALID_INPUT },
+    { "(age < 1) || (age > 18)",             3, L"请检查年龄：本公式适用于1–18岁儿童",                           RULE_INVALID_INPUT },
     { "egfr >= 90",                          0, L"G1：eGFR≥90" },
     { "egfr >= 60",                          1, L"G2：eGFR 60–89 轻度下降" },
     { "egfr >= 45",                          2, L"G3a：eGFR 45–59" },

@@ -40,11 +40,11 @@ static constexpr ToolOutput outputs[] = {
 static constexpr ToolRule rules[] = {
     // condition                        level  text
     { "(sex != 1) && (sex != 2)",       3, L"请选择性别（男/女）：未选择或代码无效",                       RULE_INVALID_INPUT },
-    { "(age < 30) || (age > 74)",       3, L"请核对年龄：本方程适用于30–74岁",                              RULE_INVALID_INPUT },
-    { "(tc < 1.5) || (tc > 20)",        3, L"请核对总胆固醇：单位mmol/L，范围1.5–20", RULE_INVALID_INPUT },
-    { "(hdl < 0.2) || (hdl > 5)",       3, L"请核对HDL-C：单位mmol/L，有效范围0.2–5",     RULE_INVALID_INPUT },
+    { "(age < 30) || (age > 74)",       3, L"请检查年龄：本方程适用于30–74岁",                              RULE_INVALID_INPUT },
+    { "(tc < 1.5) || (tc > 20)",        3, L"请检查总胆固醇：单位mmol/L 有效范围1.5–20", RULE_INVALID_INPUT },
+    { "(hdl < 0.2) || (hdl > 5)",       3, L"请检查HDL-C：单位mmol/L（有效范围0.2–5）",     RULE_INVALID_INPUT },
     { "hdl >= tc",                      3, L"HDL-C不应≥总胆固醇：请核对两项",                               RULE_INVALID_INPUT },
-    { "(sbp < 70) || (sbp > 250)",      3, L"请核对收缩压：单位mmHg，有效范围70–250",                     RULE_INVALID_INPUT },
+    { "(sbp < 70) || (sbp > 250)",      3, L"请检查收缩压：单位mmHg（有效范围70–250）",                     RULE_INVALID_INPUT },
     { "risk > 20",                      2, L"10年心血管病总风险>20%：高危" },
     { "risk >= 10",                     1, L"10年心血管病总风险10%–20%：中危" },
     { "",                               0, L"10年心血管病总风险<10%：低危" },

@@ -28,11 +28,11 @@ static constexpr ToolOutput outputs[] = {
 static constexpr ToolRule rules[] = {
     // condition                             level  text
     { "(sex != 1) && (sex != 2)",            3, L"请选择性别（男/女）：未选择或代码无效",                RULE_INVALID_INPUT },
-    { "(height < 100) || (height > 250)",    3, L"请核对身高：单位cm，有效范围100–250",            RULE_INVALID_INPUT },
-    { "(weight < 20) || (weight > 400)",     3, L"请核对体重：单位kg，有效范围20–400",             RULE_INVALID_INPUT },
+    { "(height < 100) || (height > 250)",    3, L"请检查身高：单位应为cm（有效范围100–250）",            RULE_INVALID_INPUT },
+    { "(weight < 20) || (weight > 400)",     3, L"请检查体重：单位应为kg（有效范围20–400）",             RULE_INVALID_INPUT },
     { "height < 152.4",                      3, L"身高<152.4 cm（60英寸）：Devine公式不适用",            RULE_INVALID_INPUT },
-    { "pct_ibw >= 120",                      1, L"实际体重≥IBW的120%：按药品要求选用给药体重" },
-    { "",                                    0, L"实际体重<IBW的120%：一般按实际体重给药" },
+    { "pct_ibw >= 120",                      1, L"实际体重≥理想体重120%：按药品要求选体重" },
+    { "",                                    0, L"实际体重<理想体重120%：一般按实际体重给药" },
 };
 
 static constexpr ToolDef tool = {

@@ -28,9 +28,9 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                     level  text
-    { "(tc < 1) || (tc > 25)",       3, L"请核对总胆固醇：单位mmol/L，有效范围1–25",  RULE_INVALID_INPUT },
-    { "(hdl < 0.1) || (hdl > 5)",    3, L"请核对HDL-C：单位mmol/L，有效范围0.1–5",    RULE_INVALID_INPUT },
-    { "(tg < 0.1) || (tg > 50)",     3, L"请核对甘油三酯：单位mmol/L，范围0.1–50", RULE_INVALID_INPUT },
+    { "(tc < 1) || (tc > 25)",       3, L"请检查总胆固醇：单位mmol/L 有效范围1–25",  RULE_INVALID_INPUT },
+    { "(hdl < 0.1) || (hdl > 5)",    3, L"请检查HDL-C：单位mmol/L（有效范围0.1–5）",    RULE_INVALID_INPUT },
+    { "(tg < 0.1) || (tg > 50)",     3, L"请检查甘油三酯：单位mmol/L 有效范围0.1–50", RULE_INVALID_INPUT },
     { "hdl >= tc",                   3, L"HDL-C不应≥总胆固醇：请核对两项",                              RULE_INVALID_INPUT },
     { "tg > 4.5",                    1, L"TG>4.5：Friedewald不适用 请直接测定LDL-C" },
     { "ldl_f <= 0",                  3, L"计算LDL-C≤0：请核对输入",                                     RULE_INVALID_INPUT },
@@ -43,8 +43,8 @@ static constexpr ToolRule rules[] = {
 
 static constexpr ToolDef tool = {
     .id        = 177,
-    .name      = L"LDL-C计算（Friedewald与Sampson）",
-    .purpose   = L"按Friedewald公式（mmol/L）计算LDL-C并给出Sampson公式对照值",
+    .name      = L"低密度脂蛋白胆固醇计算（Friedewald与Sampson）",
+    .purpose   = L"按Friedewald公式（mmol/L）计算LDL-C并给出Sampson（NIH）公式对照值",
     .category  = L"心内科",
     .reference = L"Friedewald WT, et al. Clin Chem 1972;18:499-502; Sampson M, et al. JAMA Cardiol 2020;5:540-548; 中国血脂管理指南（2023年）",
     .note      = L"TG>4.5 mmol/L 或LDL-C很低时计算值低估 应直接测定（Sampson值仅供参考 TG>9 mmol/L时不可计算）；"

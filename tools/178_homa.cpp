@@ -21,8 +21,8 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                     level  text
-    { "(glu < 1) || (glu > 35)",     3, L"请核对空腹血糖：单位mmol/L，有效范围1–35",  RULE_INVALID_INPUT },
-    { "(ins < 0.5) || (ins > 300)",  3, L"请核对空腹胰岛素：单位μU/ml，范围0.5–300", RULE_INVALID_INPUT },
+    { "(glu < 1) || (glu > 35)",     3, L"请检查空腹血糖：单位mmol/L 有效范围1–35",  RULE_INVALID_INPUT },
+    { "(ins < 0.5) || (ins > 300)",  3, L"请检查空腹胰岛素：单位μU/ml 范围0.5–300", RULE_INVALID_INPUT },
     { "",                            0, L"HOMA-IR无统一切点：请结合人群标准解读" },
 };
 

@@ -25,16 +25,16 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                                      level  text
-    { "(age < 18) || (age > 120)",                    3, L"请核对年龄：本公式仅用于18–120岁成人",        RULE_INVALID_INPUT },
-    { "(ast < 1) || (ast > 10000)",                   3, L"请核对AST：单位U/L，有效范围1–10000",         RULE_INVALID_INPUT },
-    { "(alt < 1) || (alt > 10000)",                   3, L"请核对ALT：单位U/L，有效范围1–10000",         RULE_INVALID_INPUT },
-    { "(plt < 1) || (plt > 2000)",                    3, L"请核对血小板：单位×10⁹/L，范围1–2000", RULE_INVALID_INPUT },
+    { "(age < 18) || (age > 120)",                    3, L"请检查年龄：本公式仅适用于18–120岁成人",        RULE_INVALID_INPUT },
+    { "(ast < 1) || (ast > 10000)",                   3, L"请检查AST：单位U/L（有效范围1–10000）",         RULE_INVALID_INPUT },
+    { "(alt < 1) || (alt > 10000)",                   3, L"请检查ALT：单位U/L（有效范围1–10000）",         RULE_INVALID_INPUT },
+    { "(plt < 1) || (plt > 2000)",                    3, L"请检查血小板：单位×10⁹/L 有效范围1–2000", RULE_INVALID_INPUT },
     { "(etio != 1) && (etio != 2)",                   3, L"请选择病因（脂肪性肝病/病毒性肝炎）", RULE_INVALID_INPUT },
-    { "(etio == 1) && (fib4 > 2.67)",                 2, L"FIB-4>2.67：进展期纤维化高风险 建议专科评估" },
+    { "(etio == 1) && (fib4 > 2.67)",                 2, L"FIB-4>2.67：进展期纤维化高风险 建议弹性成像" },
     { "(etio == 1) && (age >= 65) && (fib4 < 2)",     0, L"FIB-4<2.00（≥65岁）：进展期纤维化可能性低" },
     { "(etio == 1) && (age < 65) && (fib4 < 1.3)",    0, L"FIB-4<1.30：进展期纤维化可能性低" },
     { "etio == 1",                                    1, L"FIB-4处于中间值：建议弹性成像进一步评估" },
-    { "fib4 > 3.25",                                  2, L"FIB-4>3.25：进展期纤维化/肝硬化可能性高" },
+    { "fib4 > 3.25",                                  2, L"FIB-4>3.25：进展期肝纤维化/肝硬化可能性高" },
     { "fib4 < 1.45",                                  0, L"FIB-4<1.45：进展期纤维化可能性低" },
     { "",                                             1, L"FIB-4 1.45–3.25：中间值 建议弹性成像评估" },
 };

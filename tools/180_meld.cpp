@@ -44,11 +44,11 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                         level  text
-    { "(scr < 10) || (scr > 3000)",      3, L"请核对血肌酐：单位μmol/L，有效范围10–3000",   RULE_INVALID_INPUT },
-    { "(tbil < 1) || (tbil > 1500)",     3, L"请核对总胆红素：单位μmol/L，有效范围1–1500", RULE_INVALID_INPUT },
-    { "(inr < 0.5) || (inr > 15)",       3, L"请核对INR：有效范围0.5–15（勿填PT秒数）",                  RULE_INVALID_INPUT },
-    { "(na < 100) || (na > 200)",        3, L"请核对血钠：单位mmol/L，有效范围100–200",                    RULE_INVALID_INPUT },
-    { "(alb < 5) || (alb > 70)",         3, L"请核对白蛋白：单位g/L，有效范围5–70",             RULE_INVALID_INPUT },
+    { "(scr < 10) || (scr > 3000)",      3, L"请检查血肌酐：单位μmol/L 有效范围10–3000",   RULE_INVALID_INPUT },
+    { "(tbil < 1) || (tbil > 1500)",     3, L"请检查总胆红素：单位μmol/L 有效范围1–1500", RULE_INVALID_INPUT },
+    { "(inr < 0.5) || (inr > 15)",       3, L"请检查INR：有效范围0.5–15（勿输入PT秒数）",                  RULE_INVALID_INPUT },
+    { "(na < 100) || (na > 200)",        3, L"请检查血钠：单位mmol/L（有效范围100–200）",                    RULE_INVALID_INPUT },
+    { "(alb < 5) || (alb > 70)",         3, L"请检查白蛋白：单位g/L（有效范围5–70）",             RULE_INVALID_INPUT },
     { "(sex != 1) && (sex != 2)",        3, L"请选择性别（男/女）：未选择或代码无效",                        RULE_INVALID_INPUT },
     { "meld_na >= 40",                   3, L"MELD-Na≥40：3个月死亡率约71%" },
     { "meld_na >= 30",                   3, L"MELD-Na 30–39：3个月死亡率约53%" },

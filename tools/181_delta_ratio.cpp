@@ -27,10 +27,10 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(na < 100) || (na > 200)",             3, L"请核对血钠：单位mmol/L，有效范围100–200",            RULE_INVALID_INPUT },
-    { "(cl < 50) || (cl > 150)",              3, L"请核对血氯：单位mmol/L，有效范围50–150",             RULE_INVALID_INPUT },
-    { "(hco3 < 1) || (hco3 > 60)",            3, L"请核对HCO3⁻：单位mmol/L，有效范围1–60",              RULE_INVALID_INPUT },
-    { "(alb < 5) || (alb > 70)",              3, L"请核对白蛋白：单位g/L，有效范围5–70",     RULE_INVALID_INPUT },
+    { "(na < 100) || (na > 200)",             3, L"请检查血钠：单位mmol/L（有效范围100–200）",            RULE_INVALID_INPUT },
+    { "(cl < 50) || (cl > 150)",              3, L"请检查血氯：单位mmol/L（有效范围50–150）",             RULE_INVALID_INPUT },
+    { "(hco3 < 1) || (hco3 > 60)",            3, L"请检查HCO3⁻：单位mmol/L（有效范围1–60）",              RULE_INVALID_INPUT },
+    { "(alb < 5) || (alb > 70)",              3, L"请检查白蛋白：单位g/L（有效范围5–70）",     RULE_INVALID_INPUT },
     { "(hco3 >= 24) && (ag_corr > 16)",       2, L"AG升高而HCO3⁻≥24：高AG代酸合并代碱" },
     { "hco3 >= 24",                           0, L"HCO3⁻≥24且AG不高：无代酸 Δ比值不适用" },
     { "ag_corr <= 16",                        1, L"校正AG≤16：Δ比值不适用（代酸为高氯性）" },

@@ -30,17 +30,17 @@ static constexpr ToolOutput outputs[] = {
 };
 
 static constexpr ToolRule rules[] = {
-    { "(qt < 200) || (qt > 800)",  3, L"请核对QT间期：单位ms，有效范围200–800",  RULE_INVALID_INPUT },
-    { "(hr < 20) || (hr > 250)",   3, L"请核对心率：单位次/分，有效范围20–250",  RULE_INVALID_INPUT },
+    { "(qt < 200) || (qt > 800)",  3, L"请检查QT间期：单位ms（有效范围200–800）",  RULE_INVALID_INPUT },
+    { "(hr < 20) || (hr > 250)",   3, L"请检查心率：单位次/分（有效范围20–250）",  RULE_INVALID_INPUT },
     { "(sex != 1) && (sex != 2)",  3, L"请选择性别（男/女）：未选择或代码无效",     RULE_INVALID_INPUT },
     { "qtcf > 500",                3, L"QTc（Fridericia）>500 ms：尖端扭转风险高" },
     { "((sex == 1) && (qtcf > 450)) || ((sex == 2) && (qtcf > 460))",
-                                   2, L"QTc（Fridericia）延长：男>450/女>460 ms" },
+                                   2, L"QTc（Fridericia）延长：男>450 ms 女>460 ms" },
     { "(max(max(qtcb, qtcfr), max(qtch, qtcr)) > 500)"
       " || ((sex == 1) && (max(max(qtcb, qtcfr), max(qtch, qtcr)) > 450))"
       " || ((sex == 2) && (max(max(qtcb, qtcfr), max(qtch, qtcr)) > 460))",
                                    1, L"仅其他公式超过界值：建议复核心电图" },
-    { "",                          0, L"各公式QTc均未超过界值（男≤450 女≤460）" },
+    { "",                          0, L"各公式QTc均未超过界值（男≤450 女≤460 ms）" },
 };
 
 static constexpr ToolDef tool = {

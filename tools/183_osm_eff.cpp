@@ -26,20 +26,20 @@ static constexpr ToolOutput outputs[] = {
 
 static constexpr ToolRule rules[] = {
     // condition                          level  text
-    { "(na < 100) || (na > 200)",         3, L"请核对血钠：单位mmol/L，有效范围100–200",                    RULE_INVALID_INPUT },
-    { "(k < 1) || (k > 10)",              3, L"请核对血钾：单位mmol/L，有效范围1–10",                       RULE_INVALID_INPUT },
-    { "(glu <= 0) || (glu > 150)",        3, L"请核对血糖：单位mmol/L，有效范围>0–150",     RULE_INVALID_INPUT },
-    { "(urea <= 0) || (urea > 150)",      3, L"请核对尿素：单位mmol/L，有效范围>0–150",    RULE_INVALID_INPUT },
-    { "eff >= 320",                       3, L"有效渗透压≥320 mOsm/L：达HHS渗透压标准" },
+    { "(na < 100) || (na > 200)",         3, L"请检查血钠：单位mmol/L（有效范围100–200）",                    RULE_INVALID_INPUT },
+    { "(k < 1) || (k > 10)",              3, L"请检查血钾：单位mmol/L（有效范围1–10）",                       RULE_INVALID_INPUT },
+    { "(glu <= 0) || (glu > 150)",        3, L"请检查血糖：单位mmol/L（有效范围>0–150）",     RULE_INVALID_INPUT },
+    { "(urea <= 0) || (urea > 150)",      3, L"请检查尿素：单位mmol/L（有效范围>0–150）",    RULE_INVALID_INPUT },
+    { "eff >= 320",                       3, L"有效血浆渗透压≥320：达到HHS渗透压标准" },
     { "osm > 295",                        1, L"计算渗透压>295 mOsm/L：高渗状态" },
-    { "osm < 275",                        1, L"计算渗透压<275 mOsm/L：低渗（需结合实测值）" },
+    { "osm < 275",                        1, L"计算渗透压<275：低渗（需结合实测渗透压）" },
     { "",                                 0, L"计算渗透压在275–295 mOsm/L之间" },
 };
 
 static constexpr ToolDef tool = {
     .id        = 183,
     .name      = L"计算血浆渗透压与有效渗透压",
-    .purpose   = L"计算血浆渗透压与有效血浆渗透压（2×(Na+K)+血糖 用于高渗高血糖状态判断）",
+    .purpose   = L"计算血浆渗透压（2Na+血糖+尿素）与有效血浆渗透压（2×(Na+K)+血糖 用于高渗高血糖状态判断）",
     .category  = L"内分泌科",
     .reference = L"中国2型糖尿病防治指南（2020年版）; 中国高血糖危象诊断与治疗指南（2012年版）; Lynd LD, et al. BMC Emerg Med 2008;8:5",
     .note      = L"有实测渗透压时请用渗透压间隙工具；HHS诊断还需血糖≥33.3 mmol/L 无明显酮症酸中毒等条件；"
