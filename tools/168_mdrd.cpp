@@ -49,7 +49,8 @@ static constexpr ToolDef tool = {
     .reference = L"Levey AS, et al. Clin Chem 2007;53:766-772; Ma YC, et al. J Am Soc Nephrol 2006;17:2937-2944",
     .note      = L"肌酐检测可溯源至IDMS（酶法或经IDMS校准的苦味酸法 即目前多数实验室）时用175式 分期按此式；"
                  L"186式仅用于未经IDMS校准的肌酐或与按186式报告的旧结果对照（数值约高6%）；"
-                 L"中国改良式建立时的肌酐检测方法未能核实 可能与现行酶法不同 仅作对照；各实验室报告所用公式不一 对照化验单时请核对其注明的公式；推荐优先使用CKD-EPI（见eGFR工具）。",
+                 L"中国改良式建立时的肌酐检测方法未能核实 可能与现行酶法不同 仅作对照；各实验室报告所用公式不一 对照化验单时请核对其注明的公式；推荐优先使用CKD-EPI（见eGFR工具）。"
+                 L"肌酐mg/dL×88.4=μmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -33,7 +33,8 @@ static constexpr ToolDef tool = {
     .purpose   = L"按ADAG研究公式由HbA1c换算估算平均血糖并换算IFCC单位",
     .category  = L"内分泌科",
     .reference = L"Nathan DM, et al. Diabetes Care 2008;31:1473-1478; 中国2型糖尿病防治指南（2020年版）",
-    .note      = L"贫血 血红蛋白病 近期失血或输血 妊娠 慢性肾病时HbA1c与平均血糖关系改变；eAG不能替代血糖监测；HbA1c用于诊断时需标准化检测并复核。",
+    .note      = L"贫血 血红蛋白病 近期失血或输血 妊娠 慢性肾病时HbA1c与平均血糖关系改变；eAG不能替代血糖监测；HbA1c用于诊断时需标准化检测并复核。"
+                 L"IFCC单位（mmol/mol）的结果请先换算为%再输入。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -38,7 +38,8 @@ static constexpr ToolDef tool = {
     .purpose   = L"计算氧合指数并按柏林定义进行ARDS氧合分级",
     .category  = L"重症医学科",
     .reference = L"ARDS Definition Task Force. JAMA 2012;307:2526-2533",
-    .note      = L"ARDS诊断还需1周内急性起病 双肺浸润影且不能完全由心衰或液体过负荷解释；氧合指数受PEEP FiO2与海拔影响；柏林定义分级需PEEP或CPAP≥5 cmH₂O（勾选后给出分级）。",
+    .note      = L"ARDS诊断还需1周内急性起病 双肺浸润影且不能完全由心衰或液体过负荷解释；氧合指数受PEEP FiO2与海拔影响；柏林定义分级需PEEP或CPAP≥5 cmH₂O（勾选后给出分级）。"
+                 L"kPa×7.5=mmHg。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -42,7 +42,8 @@ static constexpr ToolDef tool = {
     .category  = L"呼吸内科",
     .reference = L"Mellemgaard K. Acta Physiol Scand 1966;67:10-20（卧位103.5−0.42×年龄 坐位104.2−0.27×年龄）",
     .note      = L"仅适用于海平面 静息 呼吸空气时；吸氧时请用氧合指数；预计公式来自健康人回归 个体差异约±5 mmHg。"
-                 L"预计公式系数未能核对原文（另有截距104等写法）；低于预计10 mmHg的分档为本工具设定 非公认标准。",
+                 L"预计公式系数未能核对原文（另有截距104等写法）；低于预计10 mmHg的分档为本工具设定 非公认标准。"
+                 L"kPa×7.5=mmHg。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -37,7 +37,8 @@ static constexpr ToolDef tool = {
     .category  = L"消化内科",
     .reference = L"Maddrey WC, et al. Gastroenterology 1978;75:193-199; Carithers RL, et al. Ann Intern Med 1989;110:685-690",
     .note      = L"仅用于临床诊断酒精性肝炎者；DF≥32者短期死亡率高；对照PT应取本实验室正常均值；PT试剂ISI不同可影响结果。"
-                 L"界值32文献有“≥32”与“>32”两种写法 本工具DF恰为32.0按重症判断。",
+                 L"界值32文献有“≥32”与“>32”两种写法 本工具DF恰为32.0按重症判断。"
+                 L"胆红素mg/dL×17.1=μmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -37,7 +37,8 @@ static constexpr ToolDef tool = {
     .purpose   = L"由身高与血肌酐按床旁Schwartz公式估算儿童eGFR",
     .category  = L"儿科",
     .reference = L"Schwartz GJ, et al. J Am Soc Nephrol 2009;20:629-637",
-    .note      = L"需酶法（IDMS溯源）肌酐；2岁以下儿童GFR生理性偏低 不宜直接套用成人分期；肌肉量异常时误差大。",
+    .note      = L"需酶法（IDMS溯源）肌酐；2岁以下儿童GFR生理性偏低 不宜直接套用成人分期；肌肉量异常时误差大。"
+                 L"肌酐mg/dL×88.4=μmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -58,7 +58,8 @@ static constexpr ToolDef tool = {
     .reference = L"D'Agostino RB Sr, et al. Circulation 2008;117:743-753; 中国心血管病风险评估和管理指南. 中华预防医学杂志 2019;53:13-35",
     .note      = L"本结果为总心血管病风险（冠心病 脑卒中 外周动脉疾病 心力衰竭）而非单纯冠心病风险；"
                  L"Framingham方程在中国人群中会高估绝对风险 《中国心血管病风险评估和管理指南》（2019）推荐中国成人使用China-PAR模型评估；"
-                 L"已有ASCVD 糖尿病伴靶器官损害等直接列为高危者无需评估。",
+                 L"已有ASCVD 糖尿病伴靶器官损害等直接列为高危者无需评估。"
+                 L"胆固醇mg/dL÷38.67=mmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

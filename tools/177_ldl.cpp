@@ -48,7 +48,8 @@ static constexpr ToolDef tool = {
     .category  = L"心内科",
     .reference = L"Friedewald WT, et al. Clin Chem 1972;18:499-502; Sampson M, et al. JAMA Cardiol 2020;5:540-548; 中国血脂管理指南（2023年）",
     .note      = L"TG>4.5 mmol/L 或LDL-C很低时计算值低估 应直接测定（Sampson值仅供参考 TG>9 mmol/L时不可计算）；"
-                 L"LDL-C≥4.9 mmol/L需排查家族性高胆固醇血症（FH）；治疗目标值取决于ASCVD风险分层（如极高危<1.8 或<1.4 mmol/L）。",
+                 L"LDL-C≥4.9 mmol/L需排查家族性高胆固醇血症（FH）；治疗目标值取决于ASCVD风险分层（如极高危<1.8 或<1.4 mmol/L）。"
+                 L"胆固醇mg/dL÷38.67 甘油三酯mg/dL÷88.57=mmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -33,7 +33,8 @@ static constexpr ToolDef tool = {
     .category  = L"内分泌科",
     .reference = L"Matthews DR, et al. Diabetologia 1985;28:412-419",
     .note      = L"HOMA-IR无统一切点 中国人群研究多在2.6–2.8；仅适用于空腹状态且未使用胰岛素者；"
-                 L"胰岛素检测方法差异大 结果不宜跨实验室比较；HOMA-β在空腹血糖≤3.5 mmol/L时不可计算。",
+                 L"胰岛素检测方法差异大 结果不宜跨实验室比较；HOMA-β在空腹血糖≤3.5 mmol/L时不可计算。"
+                 L"血糖mg/dL÷18.016=mmol/L 胰岛素pmol/L÷6=μU/ml。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -63,7 +63,8 @@ static constexpr ToolDef tool = {
     .purpose   = L"按UNOS/OPTN规则计算MELD MELD-Na（2016）与MELD 3.0（2021）",
     .category  = L"消化内科",
     .reference = L"OPTN Policy 9.1.D (2016); Kim WR, et al. Gastroenterology 2021;161:1887-1895; Wiesner R, et al. Gastroenterology 2003",
-    .note      = L"透析指近1周内透析≥2次或CVVHD≥24 h（肌酐按上限计）；适用于≥12岁（MELD 3.0此处按≥18岁成人式）；死亡率分档源自MELD研究人群 仅供参考；肝移植分配以国家分配系统规则为准。",
+    .note      = L"透析指近1周内透析≥2次或CVVHD≥24 h（肌酐按上限计）；适用于≥12岁（MELD 3.0此处按≥18岁成人式）；死亡率分档源自MELD研究人群 仅供参考；肝移植分配以国家分配系统规则为准。"
+                 L"肌酐mg/dL×88.4 胆红素mg/dL×17.1=μmol/L 白蛋白g/dL×10=g/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

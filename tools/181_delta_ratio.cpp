@@ -47,7 +47,8 @@ static constexpr ToolDef tool = {
     .category  = L"重症医学科",
     .reference = L"Rastegar A. J Am Soc Nephrol 2007;18:2429-2431; Figge J, et al. Crit Care Med 1998;26:1807-1810",
     .note      = L"基线AG取12 HCO3⁻取24 如已知患者基线值应以基线为准；乳酸酸中毒Δ比值常约1.6 酮症酸中毒常约1.0；"
-                 L"校正AG≤16时Δ比值不适用 如存在代谢性酸中毒则为正常AG（高氯性）代酸；混合型上限有取0.8或1.0两种。",
+                 L"校正AG≤16时Δ比值不适用 如存在代谢性酸中毒则为正常AG（高氯性）代酸；混合型上限有取0.8或1.0两种。"
+                 L"白蛋白g/dL×10=g/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

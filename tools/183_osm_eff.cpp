@@ -44,7 +44,8 @@ static constexpr ToolDef tool = {
     .reference = L"中国2型糖尿病防治指南（2020年版）; 中国高血糖危象诊断与治疗指南（2012年版）; Lynd LD, et al. BMC Emerg Med 2008;8:5",
     .note      = L"有实测渗透压时请用渗透压间隙工具；HHS诊断还需血糖≥33.3 mmol/L 无明显酮症酸中毒等条件；"
                  L"有效血浆渗透压计入血钾的写法见于国内教材与诊断标准转述 未能核对指南原文；"
-                 L"国际共识（2024）按2Na+血糖>300 mOsm/kg判断。",
+                 L"国际共识（2024）按2Na+血糖>300 mOsm/kg判断。"
+                 L"血糖mg/dL÷18.016 BUN mg/dL÷2.8=mmol/L。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,
