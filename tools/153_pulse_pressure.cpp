@@ -41,9 +41,9 @@ static constexpr ToolDef tool = {
     .purpose   = L"计算脉压 Δ脉压（脉压−40 mmHg）及脉压占收缩压的比例",
     .category  = L"心内科",
     .reference = L"Williams B, et al. 2018 ESC/ESH Guidelines for arterial hypertension. Eur Heart J 2018;39:3021-3104",
-    .note      = L"脉压增大主要针对老年人（提示大动脉僵硬度增加 单纯收缩期高血压）；≥60 mmHg取自ESC/ESH 2018 中国指南是否列入未核实。"
-                 L"脉压<收缩压25%为教学经验 提示每搏量降低（低血容量 心包填塞 重度主动脉瓣狭窄等）。"
-                 L"Δ脉压为脉压与40 mmHg之差（本工具定义 无文献出处）。单次袖带血压误差大 应多次测量。",
+    .note      = L"脉压≥60 mmHg的界值取自ESC/ESH 2018（老年人大动脉僵硬） 中国高血压指南是否列入未核实；脉压增大的意义主要针对老年人。"
+                 L"脉压<收缩压25%为教学经验（无原始文献） 提示每搏量降低（低血容量 心包填塞 重度主动脉瓣狭窄等）。"
+                 L"Δ脉压=脉压−40 mmHg（正值增大 负值减小） 此定义未找到原始文献。单次袖带血压误差大 应多次测量。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,

@@ -33,7 +33,7 @@ static constexpr ToolRule rules[] = {
 
 static constexpr ToolDef tool = {
     .id        = 161,
-    .name      = L"计算碳酸氢盐与二氧化碳总量（Henderson-Hasselbalch）",
+    .name      = L"碳酸氢盐与二氧化碳总量（Henderson-Hasselbalch）",
     .purpose   = L"由pH与PaCO2计算实际碳酸氢盐及二氧化碳总量 用于核对血气内在一致性",
     .category  = L"重症医学科",
     .reference = L"Henderson-Hasselbalch: HCO3⁻=0.0307×PaCO2×10^(pH−6.1); TCO2=HCO3⁻+0.0307×PaCO2 (CLSI C46-A2)",
