@@ -52,7 +52,7 @@ static constexpr ToolDef tool = {
     .purpose   = L"按CDC 2022换算系数计算每日口服吗啡毫克当量总量",
     .category  = L"疼痛科",
     .reference = L"Dowell D, et al. CDC Clinical Practice Guideline for Prescribing Opioids for Pain 2022. MMWR Recomm Rep 2022;71(3):1-95",
-    .note      = L"未用的药物填0或留空；芬太尼贴剂按标示释放速率（μg/h）填写。≥90 MME/d应审慎评估并记录理由；50–89需重新评估获益与风险。"
+    .note      = L"吗啡一栏须填写（未用填0） 其余未用的药物可留空；芬太尼贴剂按标示释放速率（μg/h）填写。≥90 MME/d应审慎评估并记录理由；50–89需重新评估获益与风险。"
                  L"MME不能用于药物间剂量转换（换药时应显著减量）；不含注射剂 丁丙诺啡；癌痛及临终关怀不适用风险分档。",
     .input_count = dimof(inputs),   .inputs = inputs,
     .output_count = dimof(outputs), .outputs = outputs,
