@@ -23,9 +23,9 @@ static constexpr ToolRule rules[] = {
     // condition                          level  text                                              kind
     { "(ppmax < 5) || (ppmax > 200)",     3,     L"请检查最大脉压：单位mmHg（有效范围5–200）",     RULE_INVALID_INPUT },
     { "(ppmin < 5) || (ppmin > 200)",     3,     L"请检查最小脉压：单位mmHg（有效范围5–200）",     RULE_INVALID_INPUT },
-    { "ppmin > ppmax",                    3,     L"最小脉压不应大于最大脉压：请核对是否填反",      RULE_INVALID_INPUT },
+    { "ppmin > ppmax",                    3,     L"最小脉压不应大于最大脉压：请核对两项是否填反",      RULE_INVALID_INPUT },
     { "ppv > 13",                         1,     L"PPV>13%：提示存在容量反应性" },
-    { "ppv >= 9",                         1,     L"PPV 9%–13%：灰区 需结合被动抬腿试验等" },
+    { "ppv >= 9",                         1,     L"PPV 9%–13%：灰区 需结合被动抬腿试验等判断" },
     { "",                                 0,     L"PPV<9%：容量反应性可能性小" },
 };
 

@@ -27,9 +27,9 @@ static constexpr ToolRule rules[] = {
     { "(hco3 < 1) || (hco3 > 60)",          3,     L"请检查HCO3⁻：单位mmol/L（有效范围1–60）",       RULE_INVALID_INPUT },
     { "(paco2 < 10) || (paco2 > 150)",      3,     L"请检查PaCO2：mmHg（kPa×7.5）范围10–150",       RULE_INVALID_INPUT },
     { "hco3 <= 27",                         1,     L"HCO3⁻≤27 mmol/L：本公式不适用" },
-    { "paco2 > hi",                         2,     L"PaCO2高于预计上限：合并呼吸性酸中毒" },
-    { "paco2 < lo",                         2,     L"PaCO2低于预计下限：合并呼吸性碱中毒" },
-    { "",                                   0,     L"PaCO2在预计范围内：呼吸代偿适当" },
+    { "paco2 > hi",                         2,     L"实测PaCO2高于预计上限：合并呼吸性酸中毒" },
+    { "paco2 < lo",                         2,     L"实测PaCO2低于预计下限：合并呼吸性碱中毒" },
+    { "",                                   0,     L"实测PaCO2在预计范围内：呼吸代偿适当" },
 };
 
 static constexpr ToolDef tool = {
