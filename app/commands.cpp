@@ -113,6 +113,7 @@ void command_copy() {
 void command_reset() {
     const ToolDef* tool = app.active_tool;
     for (int i = 0; i < tool->input_count; i++) input_show_start(i);
+    rows_scroll_to(0);  // a form filled in anew starts at its first row
     SetWindowTextW(app.result_box, L"");
     SetWindowTextW(app.verdict_label, verdict_prompt(tool));
     SetWindowTextW(app.note_label, tool->note ? tool->note : L"");

@@ -85,8 +85,8 @@ static int centred(int from, int span, int size) {
 static bool is_calculate_key(const MSG* msg) {
     if (msg->message != WM_KEYDOWN || (msg->wParam != VK_RETURN && msg->wParam != VK_F5)) return false;
     if (!IsChild(app.main_window, msg->hwnd)) return false;
-    return !(msg->wParam == VK_RETURN && SendMessageW(msg->hwnd, CB_GETDROPPEDSTATE, 0, 0) == TRUE &&
-             GetDlgCtrlID(msg->hwnd) >= ID_INPUT_FIRST);
+    return !(msg->wParam == VK_RETURN && GetDlgCtrlID(msg->hwnd) >= ID_INPUT_FIRST &&
+             SendMessageW(msg->hwnd, CB_GETDROPPEDSTATE, 0, 0) == TRUE);
 }
 
 // Tab and Shift+Tab move the focus down and up the form's inputs, round from the last to the first,

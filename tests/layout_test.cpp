@@ -51,7 +51,9 @@ TEST(InputRowLayout, EveryRowShownInsideThePanel) {
             EXPECT_EQ(scrolls, rows.pitch == ROW_PITCH_MIN && ROW_FIRST_TOP + EDIT_DY + EDIT_HEIGHT +
                                    ROW_PITCH_MIN * (count - 1) > rows.bottom);
             Box bar = rows_scroll_bar_box(rows);
-            if (scrolls) EXPECT_TRUE(inside(bar, panel));
+            if (scrolls) {
+                EXPECT_TRUE(inside(bar, panel));
+            }
             for (int place = 0; place < rows.shown; place++) {
                 Box parts[] = { input_label_box(place, rows), input_control_box(place, rows, false, false),
                                 input_unit_box(place, rows), input_control_box(place, rows, true, false),
@@ -59,7 +61,9 @@ TEST(InputRowLayout, EveryRowShownInsideThePanel) {
                 for (Box b : parts) {
                     EXPECT_TRUE(inside(b, panel)) << "place " << place;
                     EXPECT_LE(box_bottom(b), rows.bottom) << "place " << place;
-                    if (scrolls) EXPECT_FALSE(overlap(b, bar)) << "place " << place;
+                    if (scrolls) {
+                        EXPECT_FALSE(overlap(b, bar)) << "place " << place;
+                    }
                 }
                 EXPECT_FALSE(overlap(parts[0], parts[1]));  // label and edit box
                 EXPECT_FALSE(overlap(parts[1], parts[2]));  // edit box and unit
@@ -91,8 +95,12 @@ TEST(InputRowLayout, PitchIsTheLargestThatFits) {
         EXPECT_EQ(c.shown, rows.shown);
         // One more row shown, or one more pixel of pitch, would reach past the rows' bottom.
         int last_bottom = ROW_FIRST_TOP + EDIT_DY + EDIT_HEIGHT;
-        if (rows.pitch < ROW_PITCH && rows.shown == c.count) EXPECT_GT(last_bottom + (rows.pitch + 1) * (rows.shown - 1), rows.bottom);
-        if (rows.shown < c.count) EXPECT_GT(last_bottom + rows.pitch * rows.shown, rows.bottom);
+        if (rows.pitch < ROW_PITCH && rows.shown == c.count) {
+            EXPECT_GT(last_bottom + (rows.pitch + 1) * (rows.shown - 1), rows.bottom);
+        }
+        if (rows.shown < c.count) {
+            EXPECT_GT(last_bottom + rows.pitch * rows.shown, rows.bottom);
+        }
     }
 }
 

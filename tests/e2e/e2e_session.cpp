@@ -191,6 +191,7 @@ static void mouse_input(Session* s, int x, int y, DWORD flags, DWORD data) {
     input.mi.dwFlags = flags;
     input.mi.mouseData = data;
     SendInput(1, &input, sizeof input);
+    Sleep(50);  // input reaches the program after the messages settle() posts
 }
 
 void mouse_click(Session* s, int x, int y) {

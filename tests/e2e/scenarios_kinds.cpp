@@ -93,6 +93,17 @@ static int expect_rows_whole(Session* s) {
     return first;
 }
 
+// Waits up to two seconds for input `first` to be the first row shown: mouse input reaches the
+// program after the messages settle() posts, so a scroll by the wheel may still be under way.
+static void wait_for_first_row(Session* s, int first) {
+    for (ULONGLONG deadline = GetTickCount64() + 2000; GetTickCount64() < deadline; Sleep(10)) {
+        int shown = 0;
+        while (shown < INPUTS && !(input(s, shown) && IsWindowVisible(input(s, shown)))) shown++;
+        if (shown == first) break;
+    }
+    settle(s);
+}
+
 static void start_and_fit(Session* s) {
     window_fits(s);
     check(s, expect_rows_whole(s) == 0, "the rows do not start at the first input");
@@ -214,9 +225,11 @@ static void mouse_drives_each_kind(Session* s) {
 
     // The focus is on the list just chosen: the wheel scrolls the form and never changes the choice.
     mouse_wheel(s, 100, 300, -2);  // towards the user: down the form
+    wait_for_first_row(s, 6);
     check(s, expect_rows_whole(s) == 6, "two notches of the wheel do not scroll six rows");
     check_text(s, "the list after the wheel turned", input_state(sex), L"女");
     mouse_wheel(s, 100, 300, 5);
+    wait_for_first_row(s, 0);
     check(s, expect_rows_whole(s) == 0, "the wheel does not scroll back to the top");
 }
 
@@ -228,9 +241,13 @@ static void reset_restores_start_states(Session* s) {
     SendMessageW(input(s, HTN), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(input(s, DM), BM_SETCHECK, BST_UNCHECKED, 0);
     set_text(input(s, SEEN), L"2020-01-01");
+    scroll_rows(s, -20);
+    SendMessageW(input(s, LAST), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(input(s, LAST_CHOICE), CB_SETCURSEL, 2, 0);
     calculate(s);
     click(s, ID_RESET);
     settle(s);
+    check(s, expect_rows_whole(s) == 0, "after reset the rows do not start at the first input");
     expect_start_states(s);
     check_text(s, "result box after reset", text_of(control(s, ID_RESULT)), L"");
     expect_status(s, L"已恢复默认值");
