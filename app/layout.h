@@ -102,7 +102,8 @@ enum {
     LABEL_X = 24,  LABEL_DY = 1,  LABEL_WIDTH = 184, LABEL_HEIGHT = 22,  // right-aligned, ends at 208
     EDIT_X  = 216, EDIT_DY  = -4, EDIT_WIDTH  = 152, EDIT_HEIGHT  = 27,  // 8 px after the label
     UNIT_X  = 374, UNIT_DY  = 0,  UNIT_WIDTH  = 78,  UNIT_HEIGHT  = 22,  // 6 px after the edit box
-    WIDE_WIDTH = UNIT_X + UNIT_WIDTH - EDIT_X,  // a drop-down list or check box: edit box and unit (236)
+    WIDE_RIGHT_GAP = 3,   // a drop-down list or check box reaches to 3 px inside the panel's frame,
+                          // or before the scroll bar: the longest options need that room
     CHECK_DY = LABEL_DY,                        // a check box lines up with its label
 
     SCROLL_BAR_WIDTH = 17,
@@ -138,19 +139,23 @@ constexpr int input_row_top(int place, RowLayout rows) { return ROW_FIRST_TOP + 
 constexpr Box input_label_box(int place, RowLayout rows) {
     return { LABEL_X, input_row_top(place, rows) + LABEL_DY, LABEL_WIDTH - rows.shift, LABEL_HEIGHT };
 }
-// The input's own control: an edit box (number, date), or a drop-down list or check box as wide as
-// an edit box and its unit together.
-constexpr Box input_control_box(int place, RowLayout rows, bool wide, bool check) {
-    return { EDIT_X - rows.shift, input_row_top(place, rows) + (check ? CHECK_DY : EDIT_DY),
-             wide ? WIDE_WIDTH : EDIT_WIDTH, check ? LABEL_HEIGHT : EDIT_HEIGHT };
-}
-constexpr Box input_unit_box(int place, RowLayout rows) {
-    return { UNIT_X - rows.shift, input_row_top(place, rows) + UNIT_DY, UNIT_WIDTH, UNIT_HEIGHT };
-}
 // The scroll bar of rows that scroll: beside the rows, 2 px inside the panel's right frame.
 constexpr Box rows_scroll_bar_box(RowLayout rows) {
     return { box_right(INPUT_PANEL.frame) - 1 - 2 - SCROLL_BAR_WIDTH, ROW_FIRST_TOP + EDIT_DY, SCROLL_BAR_WIDTH,
              rows.bottom - (ROW_FIRST_TOP + EDIT_DY) };
+}
+
+// The input's own control: an edit box (number, date), or a drop-down list or check box from the edit
+// box's left edge across the unit's place to WIDE_RIGHT_GAP px before the panel's frame or scroll bar
+// (240 px; 235 beside the scroll bar).
+constexpr Box input_control_box(int place, RowLayout rows, bool wide, bool check) {
+    int right = (rows.shift ? rows_scroll_bar_box(rows).x : box_right(INPUT_PANEL.frame) - 1) - WIDE_RIGHT_GAP;
+    int x = EDIT_X - rows.shift;
+    return { x, input_row_top(place, rows) + (check ? CHECK_DY : EDIT_DY), wide ? right - x : EDIT_WIDTH,
+             check ? LABEL_HEIGHT : EDIT_HEIGHT };
+}
+constexpr Box input_unit_box(int place, RowLayout rows) {
+    return { UNIT_X - rows.shift, input_row_top(place, rows) + UNIT_DY, UNIT_WIDTH, UNIT_HEIGHT };
 }
 
 // A tool without inputs shows one line in the input panel instead of rows, where the first row would be.

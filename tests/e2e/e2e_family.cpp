@@ -185,6 +185,11 @@ static void inputs_shown(Session* s, Measure* m, const Reference& r) {
     for (int i = 0; i < count; i++) {
         const ReferenceInput& in = r.inputs[i];
         std::string row = "input " + std::to_string(i + 1);
+        // A row below the rows shown is made when it first scrolls into view: the wheel, a notch at a time.
+        for (int notch = 0; i >= rows.shown && !control(s, ID_INPUT_FIRST + i) && notch < count; notch++) {
+            PostMessageW(s->main, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(100, 300));
+            settle(s);
+        }
         HWND input = control(s, ID_INPUT_FIRST + i);
         check(s, input != nullptr, "%s: no control", row.c_str());
         if (!input) continue;
@@ -216,6 +221,10 @@ static void inputs_shown(Session* s, Measure* m, const Reference& r) {
         }
     }
     check(s, control(s, ID_INPUT_FIRST + count) == nullptr, "more input controls than the tool's %d inputs", count);
+    if (rows.shown < count) {  // back to the top of the form
+        PostMessageW(s->main, WM_MOUSEWHEEL, MAKEWPARAM(0, count * WHEEL_DELTA), MAKELPARAM(100, 300));
+        settle(s);
+    }
     if (count == 0) check(s, control_in(s, NO_INPUT_BOX) != nullptr, "no line in the input panel of a tool without inputs");
 }
 
