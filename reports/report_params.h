@@ -1,13 +1,14 @@
 // What each custom report reads: the keys of its parameters, the options of the parameters that are
 // choices, and the build-time check of a report tool's inputs against them.
-// Exports ReportParams, REPORT_PARAMS, report_params, report_all_keys, the option lists
+// Exports the limits REPORT_KINDS, MAX_REPORT_PARAMS and MAX_REPORT_KEYS, ReportParams with
+// REPORT_PARAMS, report_params, report_key_equals and report_all_keys, the option lists
 // BLOOD_DRAW_ITEMS, CRITICAL_GROUPS, HIGH_ALERT_CLASSES, COMPAT_DRUGS and LAB_PANELS, ReportParamFault
 // with report_param_fault, and report_tool_check (consteval).
+// The tables have internal linkage (each file that includes them has its own copy): g++ does not take
+// the address of an inline variable as non-null in a constant expression, which tool_check needs.
 #pragma once
 #include "engine/tool_check.h"
 
-// The tables below have internal linkage (each file that includes them has its own copy): g++ does not
-// take the address of an inline variable as non-null in a constant expression, which tool_check needs.
 enum {
     REPORT_KINDS      = 11,  // report kinds 1 to 11
     MAX_REPORT_PARAMS = 4,   // parameters of one report (the infusion card reads four)
@@ -61,8 +62,8 @@ constexpr int report_all_keys(const char** keys, int cap) {
 }
 
 // The choices of the report tools. Option k stands for code k, the number record files and vectors
-// hold, and selects the report's row k; the last option is the report's catch-all row, which every
-// number outside the list selects too. The fixed reports assert that their rows follow these lists.
+// hold. In a fixed report it selects row k, and the last option is the catch-all row, which every
+// number outside the list selects too; the fixed reports assert that their rows follow these lists.
 
 // Blood-draw order, "kind": the test drawn this time (report_fixed.cpp, BLOOD_ORDER).
 constexpr ToolOption BLOOD_DRAW_ITEMS[] = {
