@@ -35,9 +35,9 @@ static constexpr FixedReport BLOOD_ORDER = {
 };
 static_assert(fixed_rows_follow(BLOOD_ORDER, BLOOD_DRAW_ITEMS), "a row per option of BLOOD_DRAW_ITEMS");
 
-// Kind 5. Row by "kind", one per option of HIGH_ALERT_CLASSES: 1 concentrated electrolytes, 2 insulin and oral antidiabetics, 3
-// anticoagulants and chemotherapy; any other kind (0 and 4 included) gets anaesthetics and muscle
-// relaxants. The "10%" and "25%" are text, printed as they stand.
+// Kind 5. Row by "kind", one per option of HIGH_ALERT_CLASSES: 1 concentrated electrolytes,
+// 2 insulin and oral antidiabetics, 3 anticoagulants and chemotherapy; any other kind (0 and 4
+// included) gets anaesthetics and muscle relaxants. The "10%" and "25%" are text, printed as they stand.
 static constexpr FixedReport HIGH_ALERT = {
     { L"高警示药品类别与要点：" },
     {
@@ -70,8 +70,8 @@ static constexpr FixedReport SURGICAL_CHECK = {
     L"三方核查缺一不可，签字后归档",
 };
 
-// Kind 11. Row by "panel", one per option of LAB_PANELS: 1 full blood count, 2 chemistry, 3 coagulation, 4 thyroid, 5 cardiac
-// markers; any other panel gets urinalysis. No heading.
+// Kind 11. Row by "panel", one per option of LAB_PANELS: 1 full blood count, 2 chemistry,
+// 3 coagulation, 4 thyroid, 5 cardiac markers; any other panel gets urinalysis. No heading.
 static constexpr FixedReport LAB_PANELS_REPORT = {
     {},
     {

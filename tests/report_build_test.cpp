@@ -210,3 +210,43 @@ TEST(ReportParams, EveryReportToolCarriesItsReportsParameters) {
     }
     EXPECT_EQ(REPORT_KINDS, report_tools);
 }
+
+// The option lists of the report tools name the rows they select: choosing an option shows the line
+// that names it (for the critical values, the first test of the group), so a list out of order with
+// its report fails here while the codes, and so every vector, still agree.
+TEST(ReportParams, EachOptionSelectsTheRowThatNamesIt) {
+    static const wchar_t* const CRITICAL_FIRST_TESTS[] = {
+        L"血钾", L"血糖", L"白细胞", L"INR", L"血培养", L"肌钙蛋白", L"本院《危急值报告目录》",
+    };
+    static const struct {
+        uint32_t              kind;
+        const ToolOption*     options;
+        int                   count;
+        int                   line;   // the line of the chosen row that names it, 0-based
+        const wchar_t* const* names;  // what that line holds for each option; null: the option's text
+    } cases[] = {
+        { 3,  BLOOD_DRAW_ITEMS,   dimof(BLOOD_DRAW_ITEMS),   8, nullptr },
+        { 4,  CRITICAL_GROUPS,    dimof(CRITICAL_GROUPS),    1, CRITICAL_FIRST_TESTS },
+        { 5,  HIGH_ALERT_CLASSES, dimof(HIGH_ALERT_CLASSES), 1, nullptr },
+        { 6,  COMPAT_DRUGS,       dimof(COMPAT_DRUGS),       0, nullptr },
+        { 11, LAB_PANELS,         dimof(LAB_PANELS),         0, nullptr },
+    };
+    static_assert(dimof(CRITICAL_FIRST_TESTS) == dimof(CRITICAL_GROUPS), "a test per group");
+    for (const auto& c : cases) {
+        // The report's own parameters, each set to the option (both drugs for the compatibility check).
+        ToolInput inputs[MAX_REPORT_PARAMS] = {};
+        int count = 0;
+        for (const char* key : report_params(c.kind)->keys)
+            if (key) inputs[count++] = { key, L"参数", nullptr, 0 };
+        ToolDef tool = report_tool(c.kind, inputs);
+        tool.input_count = count;
+        for (int k = 0; k < c.count; k++) {
+            SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", option " << k + 1);
+            const double values[MAX_REPORT_PARAMS] = { c.options[k].value, c.options[k].value };
+            static ReportRun run;
+            run_report(tool, values, &run);
+            const wchar_t* name = c.names ? c.names[k] : c.options[k].text;
+            EXPECT_NE(std::wstring::npos, line_at(run.text, c.line).find(name));
+        }
+    }
+}
