@@ -4,6 +4,9 @@
 #include "base/dimof.h"
 #include "engine/tool_check.h"
 
+#ifndef SEARCH
+#define SEARCH "cs ceshi"
+#endif
 #ifndef CATEGORY
 #define CATEGORY L"测试科"
 #endif
@@ -89,6 +92,6 @@ static constexpr ToolRule rules[] = {
 };
 static constexpr ToolDef tool = {
     7, L"测试", nullptr, CATEGORY, L"无", nullptr,
-    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0,
+    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0, SEARCH,
 };
 static_assert(tool_check(tool), "tool definition");
