@@ -28,7 +28,7 @@ inline constexpr wchar_t INDEX_KEYS_TEXT[] = L"↑↓ 选择    Enter 或双击 
 
 // The list (a list box with a sunken edge) and, above it, the column headings. Column boxes are in
 // the list's client coordinates, height INDEX_ROW_HEIGHT; the vertical scroll bar takes its right edge.
-inline constexpr Box INDEX_LIST_BOX = { 20, 148, 960, 428 };
+inline constexpr Box INDEX_LIST_BOX = { 20, 148, 960, 15 * INDEX_ROW_HEIGHT + 4 };  // 15 whole rows and the edge
 enum { INDEX_HEADINGS_Y = 124, INDEX_HEADINGS_HEIGHT = 22 };
 struct IndexColumn { const wchar_t* heading; Box box; };
 inline constexpr IndexColumn INDEX_NUMBER_COLUMN  = { L"编号", { 12, 0, 52, INDEX_ROW_HEIGHT } };   // FONT_LABEL
