@@ -17,7 +17,6 @@ struct IndexState {
     HWND      main_window, search_box, list, open_button;
     HFONT     font_title, font_header, font_label, font_input, font_group, font_small, font_button;
     HBRUSH    brush_panel;
-    int       found_count;                     // tools the search box's text matches
     wchar_t   status_text[INDEX_STATUS_CAP];   // the footer's status line
 };
 

@@ -29,6 +29,7 @@ static const wchar_t MISSING_FORMAT[] =
     L"找不到 %ls。\n\n目录所在的文件夹里没有这个工具的程序，工具包可能复制不完整。"
     L"请把完整的工具包复制到同一个文件夹后再打开。";
 static const wchar_t CAPTION_NOT_OPENED[] = L"无法打开工具";
+static const wchar_t DAMAGED_FORMAT[] = L"%ls 不是完整的程序文件，工具包可能复制不完整。请重新复制完整的工具包。";
 static const wchar_t NOT_OPENED_FORMAT[] = L"无法打开 %ls（系统错误 %lu）。";
 static const wchar_t NO_FOLDER_TEXT[] = L"无法确定目录所在的文件夹（路径过长或无效），不能打开工具。";
 
@@ -115,7 +116,6 @@ static void list_fill() {
     if (n > 0) select_row(1);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, NULL, TRUE);
-    index_app.found_count = n;
     if (query[0] == 0) status_set(STATUS_ALL, n);
     else if (n > 0) status_set(STATUS_FOUND, n);
     else status_set(STATUS_NONE);
@@ -147,6 +147,7 @@ static void open_tool(const IndexTool* tool) {
         bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         const wchar_t* exe = path + wcslen(path) - strlen(tool->exe_name);  // the name, as index_exe_path wrote it
         if (missing) wformat(message, dimof(message), MISSING_FORMAT, exe);
+        else if (error == ERROR_BAD_EXE_FORMAT) wformat(message, dimof(message), DAMAGED_FORMAT, exe);
         else wformat(message, dimof(message), NOT_OPENED_FORMAT, exe, (unsigned long)error);
         MessageBoxW(index_app.main_window, message, missing ? CAPTION_MISSING : CAPTION_NOT_OPENED, MB_ICONWARNING);
         return;
@@ -196,10 +197,10 @@ static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, Box bo
 static LRESULT CALLBACK index_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The index's keys, aimed at any child of its window: Enter opens, Esc clears the search, the arrows
-// and Page Up / Page Down move in the list. A character typed in the list goes to the search box. A
-// double-click in the list opens the tool under it (read here, from the message's own point: a
-// notification would have to ask where the pointer is now). Returns true when the message was
-// handled here.
+// and Page Up / Page Down move in the list, Tab goes between the search box and the list. A character
+// typed in the list goes to the search box. A double-click in the list opens the tool under it (read
+// here, from the message's own point: a notification would have to ask where the pointer is now).
+// Returns true when the message was handled here.
 static bool index_key(MSG* msg) {
     if (!IsChild(index_app.main_window, msg->hwnd)) return false;
     if (msg->message == WM_LBUTTONDBLCLK && msg->hwnd == index_app.list) {
@@ -219,6 +220,7 @@ static bool index_key(MSG* msg) {
     case VK_DOWN:   list_move(1);              return true;
     case VK_PRIOR:  list_move(-list_page());   return true;
     case VK_NEXT:   list_move(list_page());    return true;
+    case VK_TAB:    SetFocus(msg->hwnd == index_app.search_box ? index_app.list : index_app.search_box); return true;
     }
     return false;
 }

@@ -1,9 +1,9 @@
 // The index window test: medtool-index.exe copied into a new folder with one stand-in tool exe (which
 // writes its own path into opened.txt), then searched by typing, moved in by keys, opened by Enter and
-// by a double-click, cleared by Esc, and asked to open a tool whose exe is not there. The expected
-// list is the index's own search (INDEX_TOOLS, index_search) with a heading row before each
-// department. Screenshots: artifacts/medtool-index.png (every tool) and medtool-index-search.png.
-// Exports index_run.
+// by a double-click, cleared by Esc, and asked to open a tool whose exe is not there and one whose exe
+// is an empty file. The expected list is the index's own search (INDEX_TOOLS, index_search) with a
+// heading row before each department. Screenshots: artifacts/medtool-index.png (every tool) and
+// artifacts/medtool-index-search.png. Exports index_run.
 #include <stdio.h>
 
 #include "app/palette.h"
@@ -17,6 +17,7 @@ enum { WAIT_MS = 8000, POLL_MS = 5, WORK_AREA_WIDTH = 1366, WORK_AREA_HEIGHT = 7
 static const uint32_t OPENED_TOOL = 116;  // the stand-in's tool, found by its initials
 static const wchar_t OPENED_QUERY[] = L"tzzs";
 static const uint32_t MISSING_TOOL = 121;
+static const uint32_t DAMAGED_TOOL = 117;  // its exe is an empty file, as a copy cut short leaves it
 
 // The rows the list must show for query: 0 for a department heading, else the tool number.
 static std::vector<uint32_t> expected_rows(const wchar_t* query) {
@@ -151,6 +152,37 @@ static void check_sizes(Session* s) {
     DeleteDC(dc);
 }
 
+static std::wstring wide(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
+
+// Searching for tool `number` and pressing Enter gives a message with this caption that holds
+// before + its exe name + after; the index stays open and starts nothing.
+static void expect_refusal(Session* s, uint32_t number, const wchar_t* caption_want, const wchar_t* before,
+                           const wchar_t* after, const std::wstring& report) {
+    key(s, VK_ESCAPE);
+    type(s, std::to_wstring(number).c_str());
+    check(s, selected_tool(s) == number, "%u selects %u", number, selected_tool(s));
+    key(s, VK_RETURN);
+    HWND box = find_process_window(s->process.dwProcessId, L"#32770", WAIT_MS);
+    check(s, box != nullptr, "no message for tool %u", number);
+    if (box) {
+        wchar_t caption[64] = L"";
+        GetWindowTextW(box, caption, 64);
+        std::wstring text;
+        EnumChildWindows(box, box_text, (LPARAM)&text);
+        const char* exe = index_tool_by_number(number)->exe_name;
+        check_text(s, "message caption", caption, caption_want);
+        std::wstring want = before + wide(exe) + after;
+        check(s, text.find(want) != std::wstring::npos, "the message does not say \"%s\": \"%s\"",
+              utf8(want).c_str(), utf8(text).c_str());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        for (DWORD waited = 0; IsWindow(box) && waited < WAIT_MS; waited += POLL_MS) Sleep(POLL_MS);
+        index_settle(s);
+    }
+    check(s, IsWindow(s->main) && WaitForSingleObject(s->process.hProcess, 0) == WAIT_TIMEOUT,
+          "the index closed after tool %u's message", number);
+    check(s, read_opened(report).empty(), "a file was started for tool %u", number);
+}
+
 static void drive(Session* s, const std::wstring& folder, const std::wstring& artifacts) {
     wchar_t title[64] = L"";
     GetWindowTextW(s->main, title, 64);
@@ -183,7 +215,7 @@ static void drive(Session* s, const std::wstring& folder, const std::wstring& ar
 
     // Enter opens the selected tool's exe from the index's folder
     const IndexTool* opened = index_tool_by_number(OPENED_TOOL);
-    const std::wstring report = folder + L"\\opened.txt", exe = folder + L"\\" + std::wstring(opened->exe_name, opened->exe_name + strlen(opened->exe_name));
+    const std::wstring report = folder + L"\\opened.txt", exe = folder + L"\\" + wide(opened->exe_name);
     type(s, OPENED_QUERY);
     check(s, selected_tool(s) == OPENED_TOOL, "%s selects %u, want %u", utf8(OPENED_QUERY).c_str(), selected_tool(s), OPENED_TOOL);
     key(s, VK_RETURN);
@@ -208,29 +240,9 @@ static void drive(Session* s, const std::wstring& folder, const std::wstring& ar
     double_click(row);
     expect_opened(s, "double-click", report, exe);
 
-    // a tool whose exe is not in the folder: a message naming the exe, and the index stays
-    key(s, VK_ESCAPE);
-    type(s, std::to_wstring(MISSING_TOOL).c_str());
-    check(s, selected_tool(s) == MISSING_TOOL, "%u selects %u", MISSING_TOOL, selected_tool(s));
-    key(s, VK_RETURN);
-    HWND box = find_process_window(s->process.dwProcessId, L"#32770", WAIT_MS);
-    check(s, box != nullptr, "no message for the missing exe");
-    if (box) {
-        wchar_t caption[64] = L"";
-        GetWindowTextW(box, caption, 64);
-        std::wstring text;
-        EnumChildWindows(box, box_text, (LPARAM)&text);
-        const char* missing = index_tool_by_number(MISSING_TOOL)->exe_name;
-        check_text(s, "message caption", caption, L"找不到工具");
-        check(s, text.find(std::wstring(missing, missing + strlen(missing))) != std::wstring::npos,
-              "the message does not name %s: \"%s\"", missing, utf8(text).c_str());
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        for (DWORD waited = 0; IsWindow(box) && waited < WAIT_MS; waited += POLL_MS) Sleep(POLL_MS);
-        index_settle(s);
-    }
-    check(s, IsWindow(s->main) && WaitForSingleObject(s->process.hProcess, 0) == WAIT_TIMEOUT,
-          "the index closed after the missing exe");
-    check(s, read_opened(report).empty(), "a file was started for the missing exe");
+    // an exe not in the folder, or cut short: a message naming it, and the index stays
+    expect_refusal(s, MISSING_TOOL, L"找不到工具", L"找不到 ", L"。", report);
+    expect_refusal(s, DAMAGED_TOOL, L"无法打开工具", L"", L" 不是完整的程序文件", report);
 }
 
 int index_run(const std::wstring& index_exe, const std::wstring& stand_in_exe, const std::wstring& artifacts) {
@@ -242,11 +254,17 @@ int index_run(const std::wstring& index_exe, const std::wstring& stand_in_exe, c
     const IndexTool* opened = index_tool_by_number(OPENED_TOOL);
     const std::wstring copy = folder + L"\\medtool-index.exe";
     Session s = {};
-    check(&s, opened && index_tool_by_number(MISSING_TOOL), "tools %u and %u are not in the index", OPENED_TOOL, MISSING_TOOL);
+    const IndexTool* damaged = index_tool_by_number(DAMAGED_TOOL);
+    check(&s, opened && damaged && index_tool_by_number(MISSING_TOOL), "tools %u, %u and %u are not all in the index",
+          OPENED_TOOL, DAMAGED_TOOL, MISSING_TOOL);
     check(&s, CopyFileW(index_exe.c_str(), copy.c_str(), FALSE) != 0, "cannot copy the index");
-    if (opened) {
-        std::wstring name(opened->exe_name, opened->exe_name + strlen(opened->exe_name));
-        check(&s, CopyFileW(stand_in_exe.c_str(), (folder + L"\\" + name).c_str(), FALSE) != 0, "cannot copy the stand-in");
+    if (opened && damaged) {
+        check(&s, CopyFileW(stand_in_exe.c_str(), (folder + L"\\" + wide(opened->exe_name)).c_str(), FALSE) != 0,
+              "cannot copy the stand-in");
+        HANDLE empty = CreateFileW((folder + L"\\" + wide(damaged->exe_name)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_ALWAYS, 0, nullptr);
+        check(&s, empty != INVALID_HANDLE_VALUE, "cannot make the empty exe");
+        if (empty != INVALID_HANDLE_VALUE) CloseHandle(empty);
     }
     if (s.failures.empty() && process_start(&s.process, copy.c_str(), L"", folder.c_str())) {
         s.exe = copy.c_str();
