@@ -15,7 +15,7 @@ enum {
     INDEX_ROW_HEIGHT    = 28,   // one list row: a tool or a department heading
 };
 
-inline constexpr Box INDEX_TITLE_BOX    = { 26, 8, 600, 38 };   // 临床计算器目录, FONT_TITLE
+inline constexpr Box INDEX_TITLE_BOX    = { 26, 8, 600, 36 };   // 临床计算器目录, FONT_TITLE
 inline constexpr Box INDEX_SUBTITLE_BOX = { 28, 44, 900, 22 };  // tool count and how to search, FONT_HEADER
 inline constexpr wchar_t INDEX_TITLE[] = L"临床计算器目录";
 inline constexpr wchar_t INDEX_SUBTITLE_FORMAT[] = L"共 %d 个工具  ·  按名称、编号、缩写或拼音首字母查找";
