@@ -5,11 +5,13 @@
 #include "base/format.h"
 #include "base/wtext.h"
 #include "engine/expr.h"
+#include "engine/input_values.h"
 #include "reports/report.h"
 
 static const wchar_t PARTIAL_NOTE[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 static const wchar_t DEFAULT_VERDICT[] = L"请核对输入参数后重新计算";
 static const wchar_t NOT_COMPUTABLE[] = L"无法计算";
+static const wchar_t CHECKED_HEAD[] = L"已勾选：";
 static const wchar_t INVALID_RESULT[] = L"输入数值超出合理范围，未计算结果。\r\n请改正：%ls\r\n";
 
 bool compute_outputs(const ToolDef* tool, const double* input_values, double* output_values, bool* failed) {
@@ -17,7 +19,10 @@ bool compute_outputs(const ToolDef* tool, const double* input_values, double* ou
     for (int i = 0; i < tool->output_count; i++) {
         const ToolOutput* out = &tool->outputs[i];
         int f = 0;
-        double v = expr_eval(tool, out->formula, input_values, output_values, &f);
+        // A value computed from a not-computable one is not computable either; a tool that prints
+        // failed values feeds them forward as plain numbers.
+        const bool* marked = tool->failed_output == FAILED_NOT_COMPUTABLE ? failed : nullptr;
+        double v = expr_eval_marked(tool, out->formula, input_values, output_values, marked, &f);
         output_values[i] = out->value == VALUE_AS_PRINTED ? value_as_printed(out->format, v) : v;
         failed[i] = f != 0;
         if (f) any_failed = true;
@@ -36,6 +41,42 @@ int output_line(const ToolDef* tool, int i, double value, bool failed, wchar_t* 
     output_value_text(tool, i, value, failed, value_text, dimof(value_text));
     if (out->unit && out->unit[0]) return wformat(line, cap, L"%ls：%ls %ls\r\n", out->label, value_text, out->unit);
     return wformat(line, cap, L"%ls：%ls\r\n", out->label, value_text);
+}
+
+// What was chosen, ticked or dated, as a person reads it, after the outputs: one line per choice
+// ("性别：男") and date ("末次月经：2026-03-01"), then one line naming every ticked check ("已勾选：…",
+// or "已勾选：无"). Number inputs are on screen in their boxes and are not repeated.
+static void append_chosen_inputs(const ToolDef* tool, const double* input_values, wchar_t* result_text, int result_cap) {
+    wchar_t line[1024];  // every check label of the longest form, ticked
+    bool has_check = false;
+    for (int i = 0; i < tool->input_count; i++) {
+        const ToolInput* in = &tool->inputs[i];
+        wchar_t value[128];
+        if (in->kind == INPUT_CHECK) { has_check = true; continue; }
+        if (in->kind == INPUT_CHOICE) {
+            int k = input_option_index(in, input_values[i]);
+            if (k >= 0) text_copy(value, dimof(value), in->options[k].text);
+            else format_value("f2", input_values[i], value, dimof(value));
+        } else if (in->kind == INPUT_DATE) {
+            format_value("date", input_values[i], value, dimof(value));
+        } else {
+            continue;
+        }
+        wformat(line, dimof(line), L"%ls：%ls\r\n", in->label, value);
+        text_append(result_text, result_cap, line);
+    }
+    if (!has_check) return;
+    text_copy(line, dimof(line), CHECKED_HEAD);
+    int ticked = 0;
+    for (int i = 0; i < tool->input_count; i++) {
+        const ToolInput* in = &tool->inputs[i];
+        if (in->kind != INPUT_CHECK || input_values[i] == 0) continue;
+        if (ticked++) text_append(line, dimof(line), L"、");
+        text_append(line, dimof(line), in->label);
+    }
+    if (!ticked) text_append(line, dimof(line), L"无");
+    text_append(result_text, result_cap, line);
+    text_append(result_text, result_cap, L"\r\n");
 }
 
 // The first rule whose condition is empty, or evaluates without failure to a non-zero value.
@@ -93,6 +134,7 @@ int tool_compute(const ToolDef* tool, const double* input_values,
         text_append(result_text, result_cap, line);
     }
     if (any_failed) text_append(result_text, result_cap, PARTIAL_NOTE);
+    append_chosen_inputs(tool, input_values, result_text, result_cap);
 
     text_copy(result_copy, copy_cap, result_text);
     *level_out = level;

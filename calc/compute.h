@@ -5,7 +5,8 @@
 
 // Evaluates every output of the tool in order, picks the verdict of the first matching rule (or the
 // default "请核对输入参数后重新计算"), prints one line per output (plus a note when some output failed)
-// into result_text and copies the result text into result_copy. When the matching rule is a
+// into result_text, then what was chosen, ticked or dated (one line per choice and date, one line of
+// the ticked checks), and copies the result text into result_copy. When the matching rule is a
 // RULE_INVALID_INPUT rule, result_text instead says that nothing was computed and what to correct, and
 // result_copy stays empty: there is no result to copy or save. A tool with a non-zero
 // report_kind hands the whole job to report_build instead. Every buffer is bounded by its capacity
@@ -17,7 +18,8 @@ int tool_compute(const ToolDef* tool, const double* input_values,
                  wchar_t* result_copy, int copy_cap);
 
 // Evaluates every output formula in order into output_values (an output judged as printed holds its
-// printed value, which later formulas and the rules read) and failed[i] for each. Returns true when
+// printed value, which later formulas and the rules read) and failed[i] for each. Unless the tool
+// prints failed values, a formula that reads a failed output fails too. Returns true when
 // some formula failed.
 bool compute_outputs(const ToolDef* tool, const double* input_values, double* output_values, bool* failed);
 

@@ -14,6 +14,7 @@ struct ExprContext {
     const ToolDef* tool;
     const double*  input_values;   // input i at position i
     const double*  output_values;  // output j at position j
+    const bool*    output_failed;  // output j failed: reading it fails; null when none is marked
     const char*    cursor;         // next unread character; only moves forward
     int            failed;         // 0 at the start, 1 after any error; never cleared
 };
@@ -114,7 +115,10 @@ static double lookup(ExprContext* ctx, const char* name, int len) {
     for (int i = 0; i < tool->input_count; i++)
         if (key_is(tool->inputs[i].key, name, len)) return ctx->input_values[i];
     for (int j = 0; j < tool->output_count; j++)
-        if (key_is(tool->outputs[j].key, name, len)) return ctx->output_values[j];
+        if (key_is(tool->outputs[j].key, name, len)) {
+            if (ctx->output_failed && ctx->output_failed[j]) ctx->failed = 1;
+            return ctx->output_values[j];
+        }
     ctx->failed = 1;
     return 0.0;
 }
@@ -262,11 +266,16 @@ static double expr_parse_ternary(ExprContext* ctx) {
 
 double expr_eval(const ToolDef* tool, const char* text, const double* input_values,
                  const double* output_values, int* failed_out) {
+    return expr_eval_marked(tool, text, input_values, output_values, nullptr, failed_out);
+}
+
+double expr_eval_marked(const ToolDef* tool, const char* text, const double* input_values,
+                        const double* output_values, const bool* output_failed, int* failed_out) {
     if (!text || !text[0]) {
         *failed_out = 1;
         return 0.0;
     }
-    ExprContext ctx = { tool, input_values, output_values, text, 0 };
+    ExprContext ctx = { tool, input_values, output_values, output_failed, text, 0 };
     double v = expr_parse_ternary(&ctx);
     skip_space(&ctx);
     bool failed = ctx.failed || *ctx.cursor != 0 || !isfinite(v);

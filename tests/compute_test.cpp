@@ -308,3 +308,35 @@ TEST(ComputeGeneric, NotComputableAsPrintedAndInvalidInput) {
         EXPECT_EQ(c.level, run.level);
     }
 }
+
+// What was chosen, ticked or dated follows the outputs as a person reads it.
+static const ToolOption KIND_SEX[] = { { L"男", 1 }, { L"女", 2 } };
+static const ToolInput KIND_INPUTS[] = {
+    choice_input("sex", L"性别", KIND_SEX, 1),
+    check_input("htn", L"高血压", 1),
+    date_input("lmp", L"末次月经", 20000),
+    check_input("dm", L"糖尿病", 2),
+    { "w", L"体重", L"kg", 60 },
+};
+static const ToolOutput KIND_OUTPUTS[] = { { "s", L"评分", nullptr, "htn+dm", "f0" } };
+static const ToolDef KIND_TOOL = {
+    904, L"输入种类", nullptr, L"测试", L"测试", nullptr, dimof(KIND_INPUTS), KIND_INPUTS,
+    dimof(KIND_OUTPUTS), KIND_OUTPUTS, 0, nullptr, 0,
+};
+
+TEST(ComputeGeneric, ChosenTickedAndDatedInputsFollowTheOutputs) {
+    static const struct { const char* label; double values[5]; const wchar_t* result; } cases[] = {
+        { "nothing ticked", { 2, 0, 20521, 0, 70 }, L"评分：0\r\n性别：女\r\n末次月经：2026-03-09\r\n已勾选：无\r\n" },
+        { "both ticked",    { 1, 1, 20000, 2, 70 }, L"评分：3\r\n性别：男\r\n末次月经：2024-10-04\r\n已勾选：高血压、糖尿病\r\n" },
+        { "a value outside the list shows as the number", { 3, 0, 20000, 2, 70 },
+          L"评分：2\r\n性别：3.00\r\n末次月经：2024-10-04\r\n已勾选：糖尿病\r\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        double inputs[MAX_VALUES] = {};
+        for (int i = 0; i < 5; i++) inputs[i] = c.values[i];
+        ComputeRun run;
+        run_compute(&KIND_TOOL, inputs, &run);
+        EXPECT_STREQ(c.result, run.result);
+    }
+}

@@ -125,7 +125,7 @@ inline std::vector<ToolVector> tool_vectors_read(const ToolDef* tool, const char
 
 struct VectorRun {
     double  values[MAX_VALUES] = {};
-    wchar_t result[4096];   // the window's buffers
+    wchar_t result[REPORT_TEXT_CAP];  // the window's buffers
     wchar_t verdict[512];
     wchar_t copy[8192];
     int     level = 0;
@@ -142,8 +142,9 @@ inline void tool_vector_run(const ToolDef* tool, const ToolVector& v, VectorRun*
         else run->values[i] = input_text_value(v.inputs[i].c_str());
     }
     if (tool->report_kind == 7) {  // the follow-up plan
-        run->level = report_followup_on(vector_today(), tool, run->values, run->result, 4096, run->verdict, 512);
+        run->level = report_followup_on(vector_today(), tool, run->values, run->result, REPORT_TEXT_CAP,
+                                        run->verdict, 512);
         return;
     }
-    tool_compute(tool, run->values, run->result, 4096, run->verdict, 512, &run->level, run->copy, 8192);
+    tool_compute(tool, run->values, run->result, REPORT_TEXT_CAP, run->verdict, 512, &run->level, run->copy, 8192);
 }

@@ -2,43 +2,41 @@
 // adjustment. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // Cockcroft DW, Gault MH, Nephron 1976;16:31-41: CrCl (ml/min) = (140 − age) × weight (kg) /
 // (72 × Scr mg/dL), × 0.85 for women, with actual body weight as in the paper. Scr is typed in μmol/L,
 // so the formula carries 88.4/72 (the "1.23" shortcut reads 0.2 % high). Bands ≥90, 60–89, 30–59,
 // 15–29, <15 ml/min as in the US FDA guidance on pharmacokinetics in impaired renal function (2024),
 // compared on the CrCl as printed (one decimal): 89.96 prints 90.0 and is normal.
-// Sex is coded 男 1, 女 2 (GB/T 2261.1—2003). Any other code, 0 from an empty box included, makes the
-// sex factor 0 and the last division (by sex==1||sex==2) fail, so CrCl is not computable and the sex
-// rule answers instead of a number for the wrong sex.
+// Sex is a choice that starts unselected, coded 男 1, 女 2 (GB/T 2261.1—2003): the window asks for it
+// before a calculation. Any other value (a record, a test) makes choose() fail, so CrCl is not
+// computable and the sex rule answers instead of a number for the wrong sex.
 static constexpr ToolInput inputs[] = {
     // key       label      unit          default
-    { "age",    L"年龄",   L"岁",        60.0 },
-    { "weight", L"体重",   L"kg",        70.0 },
-    { "scr",    L"血肌酐", L"μmol/L",    90.0 },
-    { "sex",    L"性别",   L"男=1 女=2", 1.0 },
+    number_input("age",    L"年龄",  L"岁",      60.0, START_EMPTY),
+    number_input("weight", L"体重",  L"kg",     70.0, START_EMPTY),
+    number_input("scr",    L"血肌酐", L"μmol/L", 90.0, START_EMPTY),
+    choice_input("sex", L"性别", SEX_OPTIONS, 1, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label          unit       formula / format
     { "crcl", L"肌酐清除率", L"ml/min",
-      "round(((140-age)*weight*88.4/(72*scr)*(sex==1?1:(sex==2?0.85:0))/(sex==1||sex==2))*10)/10", "f1" },
+      "(140-age)*weight*88.4/(72*scr)*choose(sex, 1, 0.85)",                "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(scr < 10) || (scr > 3000)",           3,     L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
-    { "(age < 18) || (age > 120)",            3,     L"请核对年龄：本公式仅用于18–120岁成人" },
-    { "(weight < 20) || (weight > 400)",      3,     L"请核对体重：单位kg，有效范围20–400" },
-    { "(sex != 1) && (sex != 2)",             3,     L"请核对性别：男填1，女填2，其他数值无效" },
-    { "round(crcl*10)/10 >= 90",              0,     L"CrCl≥90 ml/min：肾功能正常范围" },
-    { "round(crcl*10)/10 >= 60",              1,     L"CrCl 60–89.9 ml/min：轻度下降" },
-    { "round(crcl*10)/10 >= 30",              2,     L"CrCl 30–59.9 ml/min：中度下降" },
-    { "round(crcl*10)/10 >= 15",              3,     L"CrCl 15–29.9 ml/min：重度下降" },
-    { "",                                     3,     L"CrCl<15 ml/min：肾衰竭范围" },
+    { "(scr < 10) || (scr > 3000)",      3, L"请核对血肌酐：单位μmol/L，有效范围10–3000", RULE_INVALID_INPUT },
+    { "(age < 18) || (age > 120)",       3, L"请核对年龄：本公式仅用于18–120岁成人", RULE_INVALID_INPUT },
+    { "(weight < 20) || (weight > 400)", 3, L"请核对体重：单位kg，有效范围20–400", RULE_INVALID_INPUT },
+    { "(sex != 1) && (sex != 2)",        3, L"请选择性别", RULE_INVALID_INPUT },
+    { "crcl >= 90",                      0, L"CrCl≥90 ml/min：肾功能正常范围" },
+    { "crcl >= 60",                      1, L"CrCl 60–89.9 ml/min：轻度下降" },
+    { "crcl >= 30",                      2, L"CrCl 30–59.9 ml/min：中度下降" },
+    { "crcl >= 15",                      3, L"CrCl 15–29.9 ml/min：重度下降" },
+    { "",                                3, L"CrCl<15 ml/min：肾衰竭范围" },
 };
 
 static constexpr ToolDef tool = {

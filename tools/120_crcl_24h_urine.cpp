@@ -13,37 +13,34 @@
 // 7:2474-2483); the excretion is shown for the clinician instead.
 static constexpr ToolInput inputs[] = {
     // key       label           unit       default
-    { "ucr",    L"尿肌酐",       L"μmol/L", 8000.0 },
-    { "uvol",   L"24小时尿量",   L"ml",     1500.0 },
-    { "scr",    L"血肌酐",       L"μmol/L", 90.0 },
-    { "height", L"身高",         L"cm",     170.0 },
-    { "weight", L"体重",         L"kg",     65.0 },
+    number_input("ucr",    L"尿肌酐",    L"μmol/L", 8000.0, START_EMPTY),
+    number_input("uvol",   L"24小时尿量", L"ml",     1500.0, START_EMPTY),
+    number_input("scr",    L"血肌酐",    L"μmol/L", 90.0, START_EMPTY),
+    number_input("height", L"身高",     L"cm",     170.0, START_EMPTY),
+    number_input("weight", L"体重",     L"kg",     65.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key         label                    unit              formula                       format
-    { "crcl",     L"肌酐清除率（实测）",    L"ml/min",        "ucr*uvol/(scr*1440)",        "f1" },
-    { "bsa",      L"体表面积（Mosteller）", L"m²",            "sqrt(height*weight/3600)",   "f2" },
-    { "crcl_bsa", L"肌酐清除率（标化）",    L"ml/min/1.73m²", "round((crcl*1.73/bsa)*10)/10",              "f1" },
-    { "ucr_24h",  L"24小时尿肌酐排泄量",    L"mmol/24h",      "ucr*uvol/1000000",           "f2" },
+    { "crcl",     L"肌酐清除率（实测）",       L"ml/min",        "ucr*uvol/(scr*1440)",      "f1" },
+    { "bsa",      L"体表面积（Mosteller）", L"m²",            "sqrt(height*weight/3600)", "f2" },
+    { "crcl_bsa", L"肌酐清除率（标化）",       L"ml/min/1.73m²", "crcl*1.73/bsa",            "f1", VALUE_AS_PRINTED },
+    { "ucr_24h",  L"24小时尿肌酐排泄量",      L"mmol/24h",      "ucr*uvol/1000000",         "f2" },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(scr < 10) || (scr > 3000)",           3,     L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
-    { "(ucr <= scr) || (ucr > 100000)",       3,     L"请核对尿肌酐：单位μmol/L，应高于血肌酐" },
-    { "(uvol < 20) || (uvol > 20000)",        3,     L"请核对24小时尿量：单位ml，有效范围20–20000" },
-    { "(height < 100) || (height > 250)",     3,     L"请核对身高：单位cm，有效范围100–250" },
-    { "(weight < 20) || (weight > 400)",      3,     L"请核对体重：单位kg，有效范围20–400" },
-    { "round(crcl_bsa*10)/10 >= 90",          0,     L"标化CrCl≥90（参照G1）：正常或升高" },
-    { "round(crcl_bsa*10)/10 >= 60",          1,     L"标化CrCl 60–89.9（参照G2）：轻度下降" },
-    { "round(crcl_bsa*10)/10 >= 45",          2,     L"标化CrCl 45–59.9（参照G3a）：轻至中度下降" },
-    { "round(crcl_bsa*10)/10 >= 30",          2,     L"标化CrCl 30–44.9（参照G3b）：中至重度下降" },
-    { "round(crcl_bsa*10)/10 >= 15",          3,     L"标化CrCl 15–29.9（参照G4）：重度下降" },
-    { "",                                     3,     L"标化CrCl<15（参照G5）：肾衰竭范围" },
+    { "(scr < 10) || (scr > 3000)",       3, L"请核对血肌酐：单位μmol/L，有效范围10–3000", RULE_INVALID_INPUT },
+    { "(ucr <= scr) || (ucr > 100000)",   3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐", RULE_INVALID_INPUT },
+    { "(uvol < 20) || (uvol > 20000)",    3, L"请核对24小时尿量：单位ml，有效范围20–20000", RULE_INVALID_INPUT },
+    { "(height < 100) || (height > 250)", 3, L"请核对身高：单位cm，有效范围100–250", RULE_INVALID_INPUT },
+    { "(weight < 20) || (weight > 400)",  3, L"请核对体重：单位kg，有效范围20–400", RULE_INVALID_INPUT },
+    { "crcl_bsa >= 90",                   0, L"标化CrCl≥90（参照G1）：正常或升高" },
+    { "crcl_bsa >= 60",                   1, L"标化CrCl 60–89.9（参照G2）：轻度下降" },
+    { "crcl_bsa >= 45",                   2, L"标化CrCl 45–59.9（参照G3a）：轻至中度下降" },
+    { "crcl_bsa >= 30",                   2, L"标化CrCl 30–44.9（参照G3b）：中至重度下降" },
+    { "crcl_bsa >= 15",                   3, L"标化CrCl 15–29.9（参照G4）：重度下降" },
+    { "",                                 3, L"标化CrCl<15（参照G5）：肾衰竭范围" },
 };
 
 static constexpr ToolDef tool = {

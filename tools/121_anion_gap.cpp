@@ -9,30 +9,27 @@
 // Low AG causes from Kraut JA, Madias NE, Clin J Am Soc Nephrol 2007;2:162-174.
 static constexpr ToolInput inputs[] = {
     // key     label                 unit       default
-    { "na",   L"血钠",               L"mmol/L", 140.0 },
-    { "cl",   L"血氯",               L"mmol/L", 104.0 },
-    { "hco3", L"碳酸氢根（HCO3-）",  L"mmol/L", 24.0 },
-    { "alb",  L"血清白蛋白",         L"g/L",    40.0 },
+    number_input("na",   L"血钠",          L"mmol/L", 140.0, START_EMPTY),
+    number_input("cl",   L"血氯",          L"mmol/L", 104.0, START_EMPTY),
+    number_input("hco3", L"碳酸氢根（HCO3-）", L"mmol/L", 24.0, START_EMPTY),
+    number_input("alb",  L"血清白蛋白",       L"g/L",    40.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label              unit       formula                 format
-    { "ag",      L"阴离子间隙",     L"mmol/L", "na - cl - hco3",       "f1" },
-    { "ag_corr", L"校正阴离子间隙", L"mmol/L", "round((ag + 0.25*(40 - alb))*10)/10", "f1" },
+    { "ag",      L"阴离子间隙",   L"mmol/L", "na - cl - hco3",       "f1" },
+    { "ag_corr", L"校正阴离子间隙", L"mmol/L", "ag + 0.25*(40 - alb)", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                          level  text
-    { "(na < 100) || (na > 200)",         3,     L"请核对血钠：单位mmol/L，有效范围100–200" },
-    { "(cl < 50) || (cl > 150)",          3,     L"请核对血氯：单位mmol/L，有效范围50–150" },
-    { "(hco3 < 1) || (hco3 > 60)",        3,     L"请核对碳酸氢根：单位mmol/L，有效范围1–60" },
-    { "(alb < 5) || (alb > 70)",          3,     L"请核对白蛋白：单位g/L，有效范围5–70" },
-    { "round(ag_corr*10)/10 > 16",        2,     L"校正AG>16 mmol/L：提示高AG代谢性酸中毒" },
-    { "round(ag_corr*10)/10 < 8",         1,     L"校正AG<8 mmol/L：偏低，先排查检验误差" },
-    { "",                                 0,     L"校正AG 8–16 mmol/L：在参考区间内" },
+    { "(na < 100) || (na > 200)",  3, L"请核对血钠：单位mmol/L，有效范围100–200", RULE_INVALID_INPUT },
+    { "(cl < 50) || (cl > 150)",   3, L"请核对血氯：单位mmol/L，有效范围50–150", RULE_INVALID_INPUT },
+    { "(hco3 < 1) || (hco3 > 60)", 3, L"请核对碳酸氢根：单位mmol/L，有效范围1–60", RULE_INVALID_INPUT },
+    { "(alb < 5) || (alb > 70)",   3, L"请核对白蛋白：单位g/L，有效范围5–70", RULE_INVALID_INPUT },
+    { "ag_corr > 16",              2, L"校正AG>16 mmol/L：提示高AG代谢性酸中毒" },
+    { "ag_corr < 8",               1, L"校正AG<8 mmol/L：偏低，先排查检验误差" },
+    { "",                          0, L"校正AG 8–16 mmol/L：在参考区间内" },
 };
 
 static constexpr ToolDef tool = {

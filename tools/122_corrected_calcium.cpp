@@ -12,28 +12,25 @@
 // printed (two decimals). 1 mmol/L calcium = 4.008 mg/dL.
 static constexpr ToolInput inputs[] = {
     // key    label          unit       default
-    { "ca",  L"血清总钙",   L"mmol/L", 2.3 },
-    { "alb", L"血清白蛋白", L"g/L",    40.0 },
+    number_input("ca",  L"血清总钙",  L"mmol/L", 2.3, START_EMPTY),
+    number_input("alb", L"血清白蛋白", L"g/L",    40.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label        unit       formula                  format
-    { "ca_corr", L"校正血钙", L"mmol/L", "round((ca + 0.02*(40 - alb))*100)/100", "f2" },
+    { "ca_corr", L"校正血钙", L"mmol/L", "ca + 0.02*(40 - alb)", "f2", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(ca < 0.5) || (ca > 5)",               3,     L"请核对血钙：单位mmol/L，有效范围0.5–5.0" },
-    { "(alb < 5) || (alb > 70)",              3,     L"请核对白蛋白：单位g/L，有效范围5–70" },
-    { "round(ca_corr*100)/100 >= 3.5",        3,     L"校正钙≥3.50 mmol/L：重度高钙血症需紧急处理" },
-    { "round(ca_corr*100)/100 >= 3",          2,     L"校正钙3.00–3.49 mmol/L：中度高钙血症" },
-    { "round(ca_corr*100)/100 > 2.52",        1,     L"校正钙2.53–2.99 mmol/L：轻度高钙血症" },
-    { "round(ca_corr*100)/100 >= 2.11",       0,     L"校正钙2.11–2.52 mmol/L：在参考区间内" },
-    { "round(ca_corr*100)/100 >= 1.9",        1,     L"校正钙1.90–2.10 mmol/L：轻度低钙血症" },
-    { "",                                     3,     L"校正钙<1.90 mmol/L：重度低钙血症，紧急评估" },
+    { "(ca < 0.5) || (ca > 5)",  3, L"请核对血钙：单位mmol/L，有效范围0.5–5.0", RULE_INVALID_INPUT },
+    { "(alb < 5) || (alb > 70)", 3, L"请核对白蛋白：单位g/L，有效范围5–70", RULE_INVALID_INPUT },
+    { "ca_corr >= 3.5",          3, L"校正钙≥3.50 mmol/L：重度高钙血症需紧急处理" },
+    { "ca_corr >= 3",            2, L"校正钙3.00–3.49 mmol/L：中度高钙血症" },
+    { "ca_corr > 2.52",          1, L"校正钙2.53–2.99 mmol/L：轻度高钙血症" },
+    { "ca_corr >= 2.11",         0, L"校正钙2.11–2.52 mmol/L：在参考区间内" },
+    { "ca_corr >= 1.9",          1, L"校正钙1.90–2.10 mmol/L：轻度低钙血症" },
+    { "",                        3, L"校正钙<1.90 mmol/L：重度低钙血症，紧急评估" },
 };
 
 static constexpr ToolDef tool = {

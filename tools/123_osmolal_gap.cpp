@@ -11,30 +11,27 @@
 // empty box, so they must be above 0.
 static constexpr ToolInput inputs[] = {
     // key         label              unit             default
-    { "na",       L"血钠",           L"mmol/L",       140.0 },
-    { "glu",      L"血糖",           L"mmol/L",       5.5 },
-    { "urea",     L"尿素",           L"mmol/L",       5.0 },
-    { "osm_meas", L"实测血浆渗透压", L"mOsm/kg H₂O", 295.0 },
+    number_input("na",       L"血钠",      L"mmol/L",      140.0, START_EMPTY),
+    number_input("glu",      L"血糖",      L"mmol/L",      5.5, START_EMPTY),
+    number_input("urea",     L"尿素",      L"mmol/L",      5.0, START_EMPTY),
+    number_input("osm_meas", L"实测血浆渗透压", L"mOsm/kg H₂O", 295.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key         label          unit        formula                format
     { "osm_calc", L"计算渗透压", L"mOsm/L",  "2*na + glu + urea",   "f1" },
-    { "osm_gap",  L"渗透压间隙", L"mOsm/kg", "round((osm_meas - osm_calc)*10)/10", "f1" },
+    { "osm_gap",  L"渗透压间隙", L"mOsm/kg", "osm_meas - osm_calc", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                                  level  text
-    { "(na < 100) || (na > 200)",                 3,     L"请核对血钠：单位mmol/L，有效范围100–200" },
-    { "(glu <= 0) || (glu > 150)",                3,     L"请核对血糖：单位mmol/L，应>0且≤150" },
-    { "(urea <= 0) || (urea > 150)",              3,     L"请核对尿素：单位mmol/L，应>0且≤150" },
-    { "(osm_meas < 200) || (osm_meas > 500)",     3,     L"请核对实测渗透压：200–500 mOsm/kg H₂O" },
-    { "round(osm_gap*10)/10 > 10",                2,     L"渗透压间隙>10：提示存在未测定的渗透性物质" },
-    { "round(osm_gap*10)/10 < -10",               1,     L"间隙<−10：实测低于计算值，请复核结果与单位" },
-    { "",                                         0,     L"渗透压间隙−10至10：未见升高" },
+    { "(na < 100) || (na > 200)",             3, L"请核对血钠：单位mmol/L，有效范围100–200", RULE_INVALID_INPUT },
+    { "(glu <= 0) || (glu > 150)",            3, L"请核对血糖：单位mmol/L，应>0且≤150", RULE_INVALID_INPUT },
+    { "(urea <= 0) || (urea > 150)",          3, L"请核对尿素：单位mmol/L，应>0且≤150", RULE_INVALID_INPUT },
+    { "(osm_meas < 200) || (osm_meas > 500)", 3, L"请核对实测渗透压：200–500 mOsm/kg H₂O", RULE_INVALID_INPUT },
+    { "osm_gap > 10",                         2, L"渗透压间隙>10：提示存在未测定的渗透性物质" },
+    { "osm_gap < -10",                        1, L"间隙<−10：实测低于计算值，请复核结果与单位" },
+    { "",                                     0, L"渗透压间隙−10至10：未见升高" },
 };
 
 static constexpr ToolDef tool = {

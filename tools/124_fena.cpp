@@ -12,29 +12,26 @@
 // FENa an upper bound. Urine creatinine not above serum creatinine is a unit slip.
 static constexpr ToolInput inputs[] = {
     // key    label      unit       default
-    { "una", L"尿钠",   L"mmol/L", 20.0 },
-    { "pna", L"血钠",   L"mmol/L", 140.0 },
-    { "ucr", L"尿肌酐", L"μmol/L", 8000.0 },
-    { "scr", L"血肌酐", L"μmol/L", 150.0 },
+    number_input("una", L"尿钠",  L"mmol/L", 20.0, START_EMPTY),
+    number_input("pna", L"血钠",  L"mmol/L", 140.0, START_EMPTY),
+    number_input("ucr", L"尿肌酐", L"μmol/L", 8000.0, START_EMPTY),
+    number_input("scr", L"血肌酐", L"μmol/L", 150.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label          unit  formula                      format
-    { "fena", L"钠排泄分数", L"%", "round((una*scr/(pna*ucr)*100)*100)/100",     "f2" },
+    { "fena", L"钠排泄分数", L"%", "una*scr/(pna*ucr)*100", "f2", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                             level  text
-    { "(pna < 100) || (pna > 200)",          3, L"请核对血钠：单位mmol/L，有效范围100–200" },
-    { "(una <= 0) || (una > 500)",           3, L"请核对尿钠：单位mmol/L，有效范围>0–500" },
-    { "(scr < 10) || (scr > 3000)",          3, L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
-    { "(ucr <= scr) || (ucr > 100000)",      3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐" },
-    { "round(fena*100)/100 < 1",             1, L"FENa<1%：提示肾前性，部分肾性损伤亦可<1%" },
-    { "round(fena*100)/100 <= 2",            1, L"1%≤FENa≤2%：不确定，难辨肾前性或肾性" },
-    { "",                                    2, L"FENa>2%：提示肾性（如急性肾小管坏死）" },
+    { "(pna < 100) || (pna > 200)",     3, L"请核对血钠：单位mmol/L，有效范围100–200", RULE_INVALID_INPUT },
+    { "(una <= 0) || (una > 500)",      3, L"请核对尿钠：单位mmol/L，有效范围>0–500", RULE_INVALID_INPUT },
+    { "(scr < 10) || (scr > 3000)",     3, L"请核对血肌酐：单位μmol/L，有效范围10–3000", RULE_INVALID_INPUT },
+    { "(ucr <= scr) || (ucr > 100000)", 3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐", RULE_INVALID_INPUT },
+    { "fena < 1",                       1, L"FENa<1%：提示肾前性，部分肾性损伤亦可<1%" },
+    { "fena <= 2",                      1, L"1%≤FENa≤2%：不确定，难辨肾前性或肾性" },
+    { "",                               2, L"FENa>2%：提示肾性（如急性肾小管坏死）" },
 };
 
 static constexpr ToolDef tool = {

@@ -12,29 +12,26 @@
 // FEUrea an upper bound. Urine creatinine not above serum creatinine is a unit slip.
 static constexpr ToolInput inputs[] = {
     // key      label      unit       default
-    { "uurea", L"尿尿素", L"mmol/L", 250.0 },
-    { "purea", L"血尿素", L"mmol/L", 15.0 },
-    { "ucr",   L"尿肌酐", L"μmol/L", 7000.0 },
-    { "scr",   L"血肌酐", L"μmol/L", 120.0 },
+    number_input("uurea", L"尿尿素", L"mmol/L", 250.0, START_EMPTY),
+    number_input("purea", L"血尿素", L"mmol/L", 15.0, START_EMPTY),
+    number_input("ucr",   L"尿肌酐", L"μmol/L", 7000.0, START_EMPTY),
+    number_input("scr",   L"血肌酐", L"μmol/L", 120.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key       label            unit  formula                           format
-    { "feurea", L"尿素排泄分数", L"%", "round((uurea*scr/(purea*ucr)*100)*10)/10",     "f1" },
+    { "feurea", L"尿素排泄分数", L"%", "uurea*scr/(purea*ucr)*100", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(purea <= 0) || (purea > 150)",        3, L"请核对血尿素：单位mmol/L，有效范围>0–150" },
-    { "(uurea <= 0) || (uurea > 2000)",       3, L"请核对尿尿素：单位mmol/L，有效范围>0–2000" },
-    { "(scr < 10) || (scr > 3000)",           3, L"请核对血肌酐：单位μmol/L，有效范围10–3000" },
-    { "(ucr <= scr) || (ucr > 100000)",       3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐" },
-    { "round(feurea*10)/10 <= 35",            1, L"FEUrea≤35%：提示肾前性，用利尿剂时仍可参考" },
-    { "round(feurea*10)/10 <= 50",            1, L"35%<FEUrea≤50%：不确定，难辨肾前性或肾性" },
-    { "",                                     2, L"FEUrea>50%：提示肾性（如急性肾小管坏死）" },
+    { "(purea <= 0) || (purea > 150)",  3, L"请核对血尿素：单位mmol/L，有效范围>0–150", RULE_INVALID_INPUT },
+    { "(uurea <= 0) || (uurea > 2000)", 3, L"请核对尿尿素：单位mmol/L，有效范围>0–2000", RULE_INVALID_INPUT },
+    { "(scr < 10) || (scr > 3000)",     3, L"请核对血肌酐：单位μmol/L，有效范围10–3000", RULE_INVALID_INPUT },
+    { "(ucr <= scr) || (ucr > 100000)", 3, L"请核对尿肌酐：单位μmol/L，应高于血肌酐", RULE_INVALID_INPUT },
+    { "feurea <= 35",                   1, L"FEUrea≤35%：提示肾前性，用利尿剂时仍可参考" },
+    { "feurea <= 50",                   1, L"35%<FEUrea≤50%：不确定，难辨肾前性或肾性" },
+    { "",                               2, L"FEUrea>50%：提示肾性（如急性肾小管坏死）" },
 };
 
 static constexpr ToolDef tool = {

@@ -12,29 +12,26 @@
 // Range rules come first and read inputs only; glucose 0 (an empty box) is refused.
 static constexpr ToolInput inputs[] = {
     // key   label        unit       default
-    { "na",  L"实测血钠", L"mmol/L", 132.0 },
-    { "glu", L"血糖",     L"mmol/L", 25.0 },
+    number_input("na",  L"实测血钠", L"mmol/L", 132.0, START_EMPTY),
+    number_input("glu", L"血糖",   L"mmol/L", 25.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key           label                     unit        formula                                  format
-    { "glu_mgdl",   L"血糖（换算）",           L"mg/dL",  "glu*18.016",                            "f0" },
-    { "na_katz",    L"校正血钠（Katz 1.6）",   L"mmol/L", "round((na + 1.6*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
-    { "na_hillier", L"校正血钠（Hillier 2.4）", L"mmol/L", "round((na + 2.4*max(glu_mgdl - 100, 0)/100)*10)/10",   "f1" },
+    { "glu_mgdl",   L"血糖（换算）",            L"mg/dL",  "glu*18.016",                          "f0" },
+    { "na_katz",    L"校正血钠（Katz 1.6）",    L"mmol/L", "na + 1.6*max(glu_mgdl - 100, 0)/100", "f1", VALUE_AS_PRINTED },
+    { "na_hillier", L"校正血钠（Hillier 2.4）", L"mmol/L", "na + 2.4*max(glu_mgdl - 100, 0)/100", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                              level  text
-    { "(na < 100) || (na > 200)",             3, L"请核对血钠：单位mmol/L，有效范围100–200" },
-    { "(glu <= 0) || (glu > 150)",            3, L"请核对血糖：单位mmol/L，有效范围>0–150" },
-    { "round(na_hillier*10)/10 < 135",        2, L"两式校正血钠均<135：提示合并低渗性低钠血症" },
-    { "round(na_katz*10)/10 < 135",           1, L"仅Katz校正值<135：是否真性低钠因公式而异" },
-    { "round(na_katz*10)/10 > 145",           2, L"两式校正血钠均>145：提示失水（高钠血症）" },
-    { "round(na_hillier*10)/10 > 145",        1, L"仅Hillier校正值>145：可能失水，请结合临床" },
-    { "",                                     0, L"两式校正血钠均在135–145：在正常范围内" },
+    { "(na < 100) || (na > 200)",  3, L"请核对血钠：单位mmol/L，有效范围100–200", RULE_INVALID_INPUT },
+    { "(glu <= 0) || (glu > 150)", 3, L"请核对血糖：单位mmol/L，有效范围>0–150", RULE_INVALID_INPUT },
+    { "na_hillier < 135",          2, L"两式校正血钠均<135：提示合并低渗性低钠血症" },
+    { "na_katz < 135",             1, L"仅Katz校正值<135：是否真性低钠因公式而异" },
+    { "na_katz > 145",             2, L"两式校正血钠均>145：提示失水（高钠血症）" },
+    { "na_hillier > 145",          1, L"仅Hillier校正值>145：可能失水，请结合临床" },
+    { "",                          0, L"两式校正血钠均在135–145：在正常范围内" },
 };
 
 static constexpr ToolDef tool = {

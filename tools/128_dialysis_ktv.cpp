@@ -13,34 +13,31 @@
 // without net removal); an empty UF box then drops a term that is ≥ 0, so Kt/V can only come out lower.
 static constexpr ToolInput inputs[] = {
     // key          label          unit       default
-    { "urea_pre",  L"透析前尿素", L"mmol/L", 25.0 },
-    { "urea_post", L"透析后尿素", L"mmol/L", 8.0 },
-    { "t",         L"透析时间",   L"h",      4.0 },
-    { "uf",        L"超滤量",     L"L",      2.5 },
-    { "w",         L"透析后体重", L"kg",     60.0 },
+    number_input("urea_pre",  L"透析前尿素", L"mmol/L", 25.0, START_EMPTY),
+    number_input("urea_post", L"透析后尿素", L"mmol/L", 8.0, START_EMPTY),
+    number_input("t",         L"透析时间",  L"h",      4.0, START_EMPTY),
+    number_input("uf",        L"超滤量",   L"L",      2.5, START_EMPTY),
+    number_input("w",         L"透析后体重", L"kg",     60.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key    label                    unit  formula                                  format
-    { "r",   L"尿素比值R（透后/透前）", L"",  "urea_post/urea_pre",                    "f3" },
-    { "ktv", L"spKt/V",                L"",  "round(((4 - 3.5*r)*uf/w - log(r - 0.008*t))*100)/100",   "f2" },
-    { "urr", L"尿素下降率URR",         L"%", "round(((1 - r)*100)*10)/10",                           "f1" },
+    { "r",   L"尿素比值R（透后/透前）", L"",  "urea_post/urea_pre",                  "f3" },
+    { "ktv", L"spKt/V",       L"",  "(4 - 3.5*r)*uf/w - log(r - 0.008*t)", "f2", VALUE_AS_PRINTED },
+    { "urr", L"尿素下降率URR",     L"%", "(1 - r)*100",                         "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                                        level  text
-    { "(urea_pre <= 0) || (urea_pre > 150)",            3, L"请核对透前尿素：单位mmol/L，有效范围>0–150" },
-    { "(urea_post <= 0) || (urea_post >= urea_pre)",    3, L"请核对透后尿素：单位mmol/L，应>0且<透前尿素" },
-    { "(t <= 0) || (t > 12)",                           3, L"请核对透析时间：单位小时，有效范围>0–12" },
-    { "(uf < 0) || (uf > 10)",                          3, L"请核对超滤量：单位为升（L），有效范围0–10" },
-    { "(w < 20) || (w > 300)",                          3, L"请核对透析后体重：单位kg，有效范围20–300" },
-    { "urea_post - 0.008*t*urea_pre <= 0",              3, L"R−0.008×t≤0：超出公式范围，请核对输入" },
-    { "round(ktv*100)/100 < 1.2",                       2, L"spKt/V<1.2：未达KDOQI最低充分性标准" },
-    { "round(urr*10)/10 < 65",                          1, L"spKt/V≥1.2但URR<65%：KDOQI以spKt/V为准" },
-    { "",                                               0, L"spKt/V≥1.2且URR≥65%：达到KDOQI最低标准" },
+    { "(urea_pre <= 0) || (urea_pre > 150)",         3, L"请核对透前尿素：单位mmol/L，有效范围>0–150", RULE_INVALID_INPUT },
+    { "(urea_post <= 0) || (urea_post >= urea_pre)", 3, L"请核对透后尿素：单位mmol/L，应>0且<透前尿素", RULE_INVALID_INPUT },
+    { "(t <= 0) || (t > 12)",                        3, L"请核对透析时间：单位小时，有效范围>0–12", RULE_INVALID_INPUT },
+    { "(uf < 0) || (uf > 10)",                       3, L"请核对超滤量：单位为升（L），有效范围0–10", RULE_INVALID_INPUT },
+    { "(w < 20) || (w > 300)",                       3, L"请核对透析后体重：单位kg，有效范围20–300", RULE_INVALID_INPUT },
+    { "urea_post - 0.008*t*urea_pre <= 0",           3, L"R−0.008×t≤0：超出公式范围，请核对输入", RULE_INVALID_INPUT },
+    { "ktv < 1.2",                                   2, L"spKt/V<1.2：未达KDOQI最低充分性标准" },
+    { "urr < 65",                                    1, L"spKt/V≥1.2但URR<65%：KDOQI以spKt/V为准" },
+    { "",                                            0, L"spKt/V≥1.2且URR≥65%：达到KDOQI最低标准" },
 };
 
 static constexpr ToolDef tool = {

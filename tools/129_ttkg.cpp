@@ -16,35 +16,32 @@
 // as x, which makes TTKG an upper bound.
 static constexpr ToolInput inputs[] = {
     // key     label          unit             default
-    { "uk",   L"尿钾",       L"mmol/L",       40.0 },
-    { "pk",   L"血钾",       L"mmol/L",       4.0 },
-    { "uosm", L"尿渗透压",   L"mOsm/kg H₂O", 600.0 },
-    { "posm", L"血浆渗透压", L"mOsm/kg H₂O", 290.0 },
-    { "una",  L"尿钠",       L"mmol/L",       60.0 },
+    number_input("uk",   L"尿钾",    L"mmol/L",      40.0, START_EMPTY),
+    number_input("pk",   L"血钾",    L"mmol/L",      4.0, START_EMPTY),
+    number_input("uosm", L"尿渗透压",  L"mOsm/kg H₂O", 600.0, START_EMPTY),
+    number_input("posm", L"血浆渗透压", L"mOsm/kg H₂O", 290.0, START_EMPTY),
+    number_input("una",  L"尿钠",    L"mmol/L",      60.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key     label    unit  formula                   format
-    { "ttkg", L"TTKG", L"",  "round(((uk/pk)/(uosm/posm))*10)/10",    "f1" },
+    { "ttkg", L"TTKG", L"", "(uk/pk)/(uosm/posm)", "f1", VALUE_AS_PRINTED },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                                   level  text
-    { "(pk < 1) || (pk > 10)",                     3, L"请核对血钾：单位mmol/L，有效范围1–10" },
-    { "(uk <= 0) || (uk > 400)",                   3, L"请核对尿钾：单位mmol/L，有效范围>0–400" },
-    { "(uosm <= 0) || (uosm > 1500)",              3, L"请核对尿渗透压：>0–1500 mOsm/kg H₂O" },
-    { "(posm < 200) || (posm > 450)",              3, L"请核对血浆渗透压：200–450 mOsm/kg H₂O" },
-    { "(una <= 0) || (una > 500)",                 3, L"请核对尿钠：单位mmol/L，有效范围>0–500" },
-    { "uosm <= posm",                              3, L"尿渗透压≤血浆渗透压：不满足TTKG计算前提" },
-    { "una <= 25",                                 3, L"尿钠≤25 mmol/L：远端供钠不足，TTKG不可靠" },
-    { "(pk < 3.5) && (round(ttkg*10)/10 < 3)",     1, L"低钾血症且TTKG<3：提示肾脏保钾适当" },
-    { "pk < 3.5",                                  2, L"低钾血症且TTKG≥3：提示肾性失钾" },
-    { "(pk > 5) && (round(ttkg*10)/10 < 7)",       2, L"高钾血症且TTKG<7：提示醛固酮缺乏或抵抗" },
-    { "pk > 5",                                    1, L"高钾血症且TTKG≥7：提示醛固酮作用存在" },
-    { "",                                          0, L"血钾3.5–5.0 mmol/L：正常，TTKG意义有限" },
+    { "(pk < 1) || (pk > 10)",        3, L"请核对血钾：单位mmol/L，有效范围1–10", RULE_INVALID_INPUT },
+    { "(uk <= 0) || (uk > 400)",      3, L"请核对尿钾：单位mmol/L，有效范围>0–400", RULE_INVALID_INPUT },
+    { "(uosm <= 0) || (uosm > 1500)", 3, L"请核对尿渗透压：>0–1500 mOsm/kg H₂O", RULE_INVALID_INPUT },
+    { "(posm < 200) || (posm > 450)", 3, L"请核对血浆渗透压：200–450 mOsm/kg H₂O", RULE_INVALID_INPUT },
+    { "(una <= 0) || (una > 500)",    3, L"请核对尿钠：单位mmol/L，有效范围>0–500", RULE_INVALID_INPUT },
+    { "uosm <= posm",                 3, L"尿渗透压≤血浆渗透压：不满足TTKG计算前提" },
+    { "una <= 25",                    3, L"尿钠≤25 mmol/L：远端供钠不足，TTKG不可靠" },
+    { "(pk < 3.5) && (ttkg < 3)",     1, L"低钾血症且TTKG<3：提示肾脏保钾适当" },
+    { "pk < 3.5",                     2, L"低钾血症且TTKG≥3：提示肾性失钾" },
+    { "(pk > 5) && (ttkg < 7)",       2, L"高钾血症且TTKG<7：提示醛固酮缺乏或抵抗" },
+    { "pk > 5",                       1, L"高钾血症且TTKG≥7：提示醛固酮作用存在" },
+    { "",                             0, L"血钾3.5–5.0 mmol/L：正常，TTKG意义有限" },
 };
 
 static constexpr ToolDef tool = {

@@ -14,27 +14,24 @@
 // result below the detection limit ("<x") is typed as x, which makes ACR an upper bound.
 static constexpr ToolInput inputs[] = {
     // key     label        unit       default
-    { "ualb", L"尿白蛋白", L"mg/L",   20.0 },
-    { "ucr",  L"尿肌酐",   L"mmol/L", 8.0 },
+    number_input("ualb", L"尿白蛋白", L"mg/L",   20.0, START_EMPTY),
+    number_input("ucr",  L"尿肌酐",  L"mmol/L", 8.0, START_EMPTY),
 };
 
-// An output a rule judges is rounded half up to the digits it prints, in its formula, so the value on
-// screen and the value the rules compare are one number (printed unrounded, 18.45 would show 18.4 and
-// x.5 would round to even, while the rules round half up).
 static constexpr ToolOutput outputs[] = {
     // key        label           unit         formula       format
-    { "acr",     L"ACR",         L"mg/mmol",  "round((ualb/ucr)*10)/10",   "f1" },
-    { "acr_mgg", L"ACR（换算）", L"mg/g",     "ualb/ucr*8.84",   "f0" },
+    { "acr",     L"ACR",     L"mg/mmol", "ualb/ucr",      "f1", VALUE_AS_PRINTED },
+    { "acr_mgg", L"ACR（换算）", L"mg/g",    "ualb/ucr*8.84", "f0" },
 };
 
 static constexpr ToolRule rules[] = {
     // condition                          level  text
-    { "(ualb <= 0) || (ualb > 20000)",    3, L"请核对尿白蛋白：单位mg/L，有效范围>0–20000" },
-    { "(ucr <= 0) || (ucr > 50)",         3, L"请核对尿肌酐：单位mmol/L，有效范围>0–50" },
-    { "round(acr*10)/10 < 3",             0, L"A1：ACR<3 mg/mmol，正常至轻度增加" },
-    { "round(acr*10)/10 <= 30",           1, L"A2：ACR 3–30 mg/mmol，中度增加" },
-    { "round(acr*10)/10 <= 220",          2, L"A3：30<ACR≤220 mg/mmol，重度增加" },
-    { "",                                 3, L"A3：ACR>220 mg/mmol，达肾病综合征范围" },
+    { "(ualb <= 0) || (ualb > 20000)", 3, L"请核对尿白蛋白：单位mg/L，有效范围>0–20000", RULE_INVALID_INPUT },
+    { "(ucr <= 0) || (ucr > 50)",      3, L"请核对尿肌酐：单位mmol/L，有效范围>0–50", RULE_INVALID_INPUT },
+    { "acr < 3",                       0, L"A1：ACR<3 mg/mmol，正常至轻度增加" },
+    { "acr <= 30",                     1, L"A2：ACR 3–30 mg/mmol，中度增加" },
+    { "acr <= 220",                    2, L"A3：30<ACR≤220 mg/mmol，重度增加" },
+    { "",                              3, L"A3：ACR>220 mg/mmol，达肾病综合征范围" },
 };
 
 static constexpr ToolDef tool = {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/civil_date.h"
 #include "platform/platform.h"
 #include "tools/catalogue.h"
 
@@ -31,6 +32,40 @@ static std::string number(double v) {
     char text[64];
     snprintf(text, sizeof text, "%.6g", v);
     return text;
+}
+
+static std::string date_text(double day) {
+    wchar_t text[32];
+    civil_date_print((int64_t)day, text, 32);
+    return utf8(text);
+}
+
+// What an input is: its kind with every option and its number, a check's tick, and how it starts.
+static std::string input_kind(const ToolInput& in) {
+    std::string kind;
+    switch (in.kind) {
+    case INPUT_NUMBER: kind = "number"; break;
+    case INPUT_CHECK:  kind = "check, ticked = " + number(in.tick); break;
+    case INPUT_DATE:   kind = "date"; break;
+    case INPUT_CHOICE:
+        kind = "choice:";
+        for (int k = 0; k < in.option_count; k++)
+            kind += (k ? ", " : " ") + utf8(in.options[k].text) + " = " + number(in.options[k].value);
+        break;
+    }
+    if (in.start == START_EMPTY) kind += "; starts empty";
+    if (in.start == START_TODAY) kind += "; starts today";
+    return kind;
+}
+
+static std::string input_default(const ToolInput& in) {
+    if (in.kind == INPUT_DATE) return date_text(in.default_value);
+    if (in.kind == INPUT_CHOICE) {
+        for (int k = 0; k < in.option_count; k++)
+            if (in.options[k].value == in.default_value) return utf8(in.options[k].text) + " (" + number(in.default_value) + ")";
+    }
+    if (in.kind == INPUT_CHECK) return in.default_value ? "ticked" : "unticked";
+    return number(in.default_value);
 }
 
 static const char* REPORT_NAMES[] = { "", "shift rota", "dosing time schedule", "blood-draw order",
@@ -63,11 +98,12 @@ static void markdown(FILE* f) {
         if (t->report_kind) fprintf(f, "- Report: kind %u, %s\n", t->report_kind, report_name(t->report_kind).c_str());
         fprintf(f, "- Reference: %s\n- Note: %s\n", utf8(t->reference).c_str(), t->note ? utf8(t->note).c_str() : "—");
         if (t->input_count) {
-            fprintf(f, "\nInputs:\n\n| Key | Label | Unit | Default |\n|---|---|---|---|\n");
+            fprintf(f, "\nInputs (the default is what the self-test uses):\n\n"
+                       "| Key | Label | Unit | Kind | Default |\n|---|---|---|---|---|\n");
             for (int k = 0; k < t->input_count; k++) {
                 const ToolInput& in = t->inputs[k];
-                fprintf(f, "| `%s` | %s | %s | %s |\n", in.key, cell(utf8(in.label)).c_str(), cell(utf8(in.unit)).c_str(),
-                        number(in.default_value).c_str());
+                fprintf(f, "| `%s` | %s | %s | %s | %s |\n", in.key, cell(utf8(in.label)).c_str(), cell(utf8(in.unit)).c_str(),
+                        cell(input_kind(in)).c_str(), cell(input_default(in)).c_str());
             }
         } else {
             fprintf(f, "\nInputs: none.\n");
@@ -76,16 +112,17 @@ static void markdown(FILE* f) {
             fprintf(f, "\nOutputs, in order:\n\n| Key | Label | Unit | Formula | Format |\n|---|---|---|---|---|\n");
             for (int k = 0; k < t->output_count; k++) {
                 const ToolOutput& o = t->outputs[k];
-                fprintf(f, "| `%s` | %s | %s | `%s` | %s |\n", o.key, cell(utf8(o.label)).c_str(), cell(utf8(o.unit)).c_str(),
-                        cell(o.formula ? o.formula : "").c_str(), o.format ? o.format : "f2");
+                fprintf(f, "| `%s` | %s | %s | `%s` | %s%s |\n", o.key, cell(utf8(o.label)).c_str(), cell(utf8(o.unit)).c_str(),
+                        cell(o.formula ? o.formula : "").c_str(), o.format ? o.format : "f2",
+                        o.value == VALUE_AS_PRINTED ? ", judged as printed" : "");
             }
         }
         if (t->rule_count) {
             fprintf(f, "\nRules, first match wins:\n\n| # | Condition | Level | Verdict |\n|---|---|---|---|\n");
             for (int k = 0; k < t->rule_count; k++) {
                 const ToolRule& r = t->rules[k];
-                fprintf(f, "| %d | %s | %d | %s |\n", k, r.condition[0] ? ("`" + cell(r.condition) + "`").c_str() : "(always)",
-                        r.level, cell(utf8(r.text)).c_str());
+                fprintf(f, "| %d | %s | %d%s | %s |\n", k, r.condition[0] ? ("`" + cell(r.condition) + "`").c_str() : "(always)",
+                        r.level, r.kind == RULE_INVALID_INPUT ? ", invalid input: no result" : "", cell(utf8(r.text)).c_str());
             }
         }
     }

@@ -76,6 +76,7 @@ struct Node {
     bool        broken;   // a ")" or ":" was missing here
     double      number;   // NUMBER
     std::string name;     // VARIABLE, CALL
+    std::vector<int> more;  // CALL: the arguments after the first two
 };
 
 struct Tree {
@@ -162,12 +163,27 @@ double call(const std::string& f, int argc, double x, double y, OracleFaults* fa
     return 0.0;
 }
 
+// choose(k, v1, ..., vn): the k-th of the values; k must be one of the whole numbers 1 to n.
+double choose(double k, const std::vector<double>& values, OracleFaults* faults) {
+    for (size_t i = 0; i < values.size(); i++)
+        if (k == (double)(i + 1)) return values[i];
+    faults->domain = 1;
+    return 0.0;
+}
+
 double evaluate(const Tree* t, int index, OracleFaults* faults) {
     const Node& n = t->nodes[(size_t)index];
     if (n.broken) faults->form++;
     double x = n.a >= 0 ? evaluate(t, n.a, faults) : 0.0;
     double y = n.b >= 0 ? evaluate(t, n.b, faults) : 0.0;
     double z = n.c >= 0 ? evaluate(t, n.c, faults) : 0.0;
+    if (n.kind == CALL && n.name == "choose") {
+        std::vector<double> values;
+        if (n.b >= 0) values.push_back(y);
+        for (int m : n.more) values.push_back(evaluate(t, m, faults));
+        if (values.empty()) { faults->form++; return 0.0; }
+        return choose(x, values, faults);
+    }
     int* zero_divisor = &faults->domain;
     switch (n.kind) {
     case NUMBER:        return n.number;
@@ -233,8 +249,14 @@ int parse_operand(Tree* t) {
             t->at++;
             second = parse_choice(t);
         }
+        std::vector<int> more;
+        while (name == "choose" && second >= 0 && next_is(t, ',')) {  // the one function of more arguments
+            t->at++;
+            more.push_back(parse_choice(t));
+        }
         int c = add(t, CALL, first, second);
         t->nodes[(size_t)c].name = name;
+        t->nodes[(size_t)c].more = more;
         if (next_is(t, ')')) t->at++;
         else t->nodes[(size_t)c].broken = true;
         return c;
@@ -390,7 +412,9 @@ void operand(const ToolDef* tool, uint64_t* s, int depth, std::string* out) {
     static const char* const functions1[] = {
         "sqrt", "abs", "log", "log10", "exp", "floor", "ceil", "round", "cbrt", "sign", "min", "foo",
     };
-    static const char* const functions2[] = { "min", "max", "pow", "mod", "min", "max", "pow", "mod", "sqrt", "bar" };
+    static const char* const functions2[] = { "min", "max", "pow", "mod", "min", "max", "pow", "mod", "sqrt", "bar",
+                                              "choose" };
+    static const char* const functions_n[] = { "choose", "choose", "choose", "min", "choice" };
     int choice = depth <= 0 ? below(s, 2) : below(s, 8) + (below(s, 12) == 0);
     blank(s, out);
     switch (choice) {
@@ -407,8 +431,8 @@ void operand(const ToolDef* tool, uint64_t* s, int depth, std::string* out) {
         if (below(s, 12)) *out += ')';
         break;
     case 6: case 7: {
-        int args = below(s, 10) == 0 ? (below(s, 2) ? 0 : 3) : 1 + below(s, 2);
-        out->append(args == 2 ? one_of(s, functions2) : one_of(s, functions1));
+        int args = below(s, 10) == 0 ? (below(s, 2) ? 0 : 3 + below(s, 4)) : 1 + below(s, 2);
+        out->append(args >= 3 ? one_of(s, functions_n) : args == 2 ? one_of(s, functions2) : one_of(s, functions1));
         blank(s, out);
         *out += '(';
         for (int i = 0; i < args; i++) {
