@@ -22,6 +22,7 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 201 - 200,
+    .search    = "pb sbpb hssblzpb",
 };
 static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 

@@ -18,6 +18,7 @@ static constexpr ToolDef tool = {
     .output_count = 0,  .outputs = nullptr,
     .rule_count = 0,    .rules = nullptr,
     .report_kind = 208 - 200,
+    .search    = "hcb ssaqhcb",
 };
 static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 

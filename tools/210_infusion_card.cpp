@@ -25,6 +25,7 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 210 - 200,
+    .search    = "syk jmsyk",
 };
 static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 

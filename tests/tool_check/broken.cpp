@@ -5,6 +5,9 @@
 #include "engine/tool_check.h"
 #include "reports/report_params.h"
 
+#ifndef SEARCH
+#define SEARCH "cs ceshi"
+#endif
 #ifndef CATEGORY
 #define CATEGORY L"测试科"
 #endif
@@ -100,7 +103,7 @@ static constexpr ToolRule rules[] = {
 };
 static constexpr ToolDef tool = {
     7, L"测试", nullptr, CATEGORY, L"无", nullptr,
-    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0,
+    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0, SEARCH,
 };
 static_assert(tool_check(tool), "tool definition");
 
@@ -111,6 +114,6 @@ static constexpr ToolInput rota_inputs[] = {
 };
 static constexpr ToolDef rota = {
     8, L"排班", nullptr, L"测试科", L"无", nullptr,
-    ROTA_INPUT_COUNT, rota_inputs, 0, nullptr, 0, nullptr, ROTA_KIND,
+    ROTA_INPUT_COUNT, rota_inputs, 0, nullptr, 0, nullptr, ROTA_KIND, "pb",
 };
 static_assert(report_tool_check(rota), "report tool definition");
