@@ -2,56 +2,60 @@
 #include <gtest/gtest.h>
 #include <math.h>
 #include <string.h>
+#include <wchar.h>
+
+#include <string>
 
 #include "base/number_read.h"
 
-TEST(InputTextValue, Texts) {
+// Texts taken whole as one decimal number; the value compared bit for bit, so the sign of zero counts.
+TEST(InputTextValue, AcceptedTexts) {
     static const struct { const wchar_t* text; double value; } cases[] = {
-        { L"",           0 },
-        { L"    ",       0 },
-        { L"600",        600 },
-        { L"  290",      290 },
-        { L"\t5",        5 },
-        { L"12abc",      12 },     // the rest of the text is ignored
-        { L"abc",        0 },      // no number at the start
-        { L"1,5",        1 },      // "." is the only decimal point
-        { L"+3",         3 },
-        { L"-.5e1",      -5 },
-        { L"0x10",       16 },
-        { L"0x1.8p1",    3 },
-        { L"1e-400",     0 },
-        { L"５",         0 },      // a full-width digit is no number
-        { L"7５",        7 },
-        { L"\u30007",    0 },      // an ideographic space is not skipped
+        { L"600",                  600 },
+        { L"  290 ",               290 },    // blanks around
+        { L"\t5\t",                5 },
+        { L"\u30007\u3000",        7 },      // the ideographic space of a full-width input method
+        { L"+3",                   3 },
+        { L"-1.5",                 -1.5 },
+        { L".5",                   0.5 },
+        { L"5.",                   5 },
+        { L"007",                  7 },
+        { L"-0",                   -0.0 },
+        { L"2.0689655172413794",   2.0689655172413794 },
+        { L"１５５",               155 },    // full-width digits
+        { L"６０．５",             60.5 },   // full-width point
+        { L"60。5",                60.5 },   // the "." key in Chinese punctuation mode
+        { L"－１２",               -12 },    // full-width minus
+        { L"＋1",                  1 },
+        { L"7５",                  75 },     // half and full width mixed, as a switch mid-number gives
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value);
-        EXPECT_EQ(c.value, input_text_value(c.text));
-    }
-}
-
-// Text that starts like a number but holds none is +0 in both builds (mingw's strtod gives -0 for
-// some); "-0" is a number, minus zero.
-TEST(InputTextValue, NoNumberIsPlusZero) {
-    static const struct { const wchar_t* text; bool negative; } cases[] = {
-        { L"-x", false }, { L"- 5", false }, { L"-.", false }, { L"-e5", false }, { L"+", false },
-        { L"-", false }, { L" -abc", false }, { L"-0", true }, { L"-0.0e3", true },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (int)c.text[1]);
         double v = input_text_value(c.text);
-        EXPECT_EQ(0.0, v);
-        EXPECT_EQ(c.negative, (bool)signbit(v));
+        EXPECT_EQ(c.value, v);
+        EXPECT_EQ(signbit(c.value), signbit(v));
     }
 }
 
-// These are refused by the calculate command, so they must come back as infinity or NaN.
-TEST(InputTextValue, NonFiniteForms) {
-    static const wchar_t* const texts[] = { L"inf", L"-INF", L"Infinity", L"nan", L"-nan", L"NaN(1)", L"1e999", L" -1e400x" };
+// Every other text is NaN, which the calculate command refuses with "请输入数字" and the box focused.
+TEST(InputTextValue, RefusedTexts) {
+    static const wchar_t* const texts[] = {
+        L"6O", L"60kg", L"60 kg", L"60,5", L"60，5", L"1 2", L"1.2.3", L"5-", L"--5", L"+-5", L"- 5",
+        L"1e3", L"1E3", L"1e", L"-.5e1", L"1e-400", L"1e999", L"inf", L"-INF", L"Infinity", L"nan",
+        L"NaN(1)", L"0x10", L"0x1.8p1", L"+", L"-", L".", L"-.", L"。", L"", L"   ", L"abc", L"５中",
+        L"\u2212" L"5", L"1\u00A0", L"\u0665",  // minus sign, no-break space, Arabic-Indic five
+    };
     for (const wchar_t* text : texts) {
-        SCOPED_TRACE(testing::Message() << (int)text[0]);
-        EXPECT_FALSE(isfinite(input_text_value(text)));
+        SCOPED_TRACE(testing::Message() << "text of " << wcslen(text) << " characters starting "
+                                        << (int)text[0]);
+        EXPECT_TRUE(isnan(input_text_value(text)));
     }
+}
+
+TEST(InputTextValue, LongestNumberIsABoxFull) {
+    std::wstring text(INPUT_NUMBER_MAX_CHARS, L'9');
+    EXPECT_EQ(1e127, input_text_value((L"  " + text + L"  ").c_str()));
+    EXPECT_TRUE(isnan(input_text_value((text + L"9").c_str())));
 }
 
 TEST(NumberRead, ExtentAndValue) {
