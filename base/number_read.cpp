@@ -1,4 +1,5 @@
-// Number reading shared by the evaluator and the input boxes. Exports number_read and input_text_value.
+// Number reading shared by the evaluator and the input boxes. Exports number_read, input_text_value and
+// input_text_print.
 // Both give the value of the C library's strtod, which in the Windows build is mingw's own (never the
 // system msvcrt.dll, which reads neither "inf" nor hexadecimal), so both builds agree; number_read its
 // extent too, input_text_value only for a text that is one plain decimal number as a whole.
@@ -8,6 +9,7 @@
 #include <stdint.h>
 #include <stdlib.h>
 
+#include "base/dimof.h"
 #include "base/wtext.h"
 
 // The powers of ten that a double holds exactly: 10^22 < 2^53 * 2^22, and 5^23 > 2^53.
@@ -143,4 +145,16 @@ double input_text_value(const wchar_t* text) {
     const char* end = nullptr;
     double value = number_read(narrow, &end);
     return end == narrow + n ? value : NAN;
+}
+
+int input_text_print(double value, wchar_t* text, int cap) {
+    wchar_t plain[INPUT_NUMBER_MAX_CHARS + 1];
+    // A plain decimal of at most 127 characters has at most 125 digits after the point.
+    for (int decimals = 0; isfinite(value) && decimals <= INPUT_NUMBER_MAX_CHARS - 2; decimals++) {
+        // Too long for a box: more digits only make it longer.
+        if (wformat(plain, dimof(plain), L"%.*f", decimals, value) < 0) break;
+        double back = input_text_value(plain);
+        if (back == value && signbit(back) == signbit(value)) return wformat(text, cap, L"%ls", plain);
+    }
+    return wformat(text, cap, L"%.17g", value);
 }

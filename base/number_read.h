@@ -1,5 +1,6 @@
 // Reading numbers from text, the same in both builds: the evaluator's number operands and the input
-// boxes of the calculate command. Exports number_read, input_text_value and INPUT_NUMBER_MAX_CHARS.
+// boxes of the calculate command. Exports number_read, input_text_value, input_text_print and
+// INPUT_NUMBER_MAX_CHARS.
 #pragma once
 
 // Reads the number at `text` with the extent and value of strtod in the "C" locale (decimal and
@@ -20,3 +21,11 @@ double input_text_value(const wchar_t* text);
 
 // An edit box yields at most 127 characters; a longer number is refused rather than cut.
 enum { INPUT_NUMBER_MAX_CHARS = 127 };
+
+// The text an input box shows for a value (a default): the plain decimal with the fewest digits after
+// the point that input_text_value reads back as exactly that value (600, 0.5, 1234567, 0.0000001), so
+// calculating the shown text computes with the value itself; "%.6g" would show 1234567 as
+// "1.23457e+06", a text that is refused and stands for another number. A value no such text of at
+// most INPUT_NUMBER_MAX_CHARS characters holds (infinite, NaN, beyond 1e127 or too fine) prints with
+// "%.17g", which the reader refuses rather than reading another value. Returns what wformat returns.
+int input_text_print(double value, wchar_t* text, int cap);

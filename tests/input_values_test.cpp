@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <math.h>
 
+#include "base/number_read.h"
+#include "base/wtext.h"
 #include "engine/input_values.h"
+#include "tools/catalogue.h"
 
 static const ToolInput inputs[] = {
     { "a", L"甲", L"", 1.0 }, { "b", L"乙", L"", 2.0 }, { "c", L"丙", L"", 3.0 },
@@ -109,5 +112,19 @@ TEST(InputValuesRead, EveryKind) {
         wchar_t message[256];
         input_refusal_message(&kind_tool, r, message, 256);
         EXPECT_STREQ(c.message, message);
+    }
+}
+
+// The window shows a number input's default as "%.6g" prints it; that text must read back as a number,
+// or calculating a form left at its defaults would be refused (1e-05 and 1e+06 would be).
+TEST(InputValuesRead, EveryDefaultAsTheBoxShowsItIsANumber) {
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const ToolDef* tool = CATALOGUE[t].get();
+        for (int i = 0; i < tool->input_count; i++) {
+            if (tool->inputs[i].kind != INPUT_NUMBER) continue;
+            wchar_t text[64];
+            wformat(text, 64, L"%.6g", tool->inputs[i].default_value);
+            EXPECT_TRUE(isfinite(input_text_value(text))) << "tool " << CATALOGUE[t].number << " input " << i + 1;
+        }
     }
 }

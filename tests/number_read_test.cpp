@@ -4,8 +4,10 @@
 #include <string.h>
 #include <wchar.h>
 
+#include <random>
 #include <string>
 
+#include "base/dimof.h"
 #include "base/number_read.h"
 
 // Texts taken whole as one decimal number; the value compared bit for bit, so the sign of zero counts.
@@ -56,6 +58,37 @@ TEST(InputTextValue, LongestNumberIsABoxFull) {
     std::wstring text(INPUT_NUMBER_MAX_CHARS, L'9');
     EXPECT_EQ(1e127, input_text_value((L"  " + text + L"  ").c_str()));
     EXPECT_TRUE(isnan(input_text_value((text + L"9").c_str())));
+}
+
+// What a box shows for a default: the plain decimal that reads back as the value itself.
+TEST(InputTextPrint, PlainDecimalThatReadsBack) {
+    static const struct { double value; const wchar_t* text; } cases[] = {
+        { 600, L"600" },          { 0.5, L"0.5" },           { 0.1, L"0.1" },
+        { 1234567, L"1234567" },  { 123456.7, L"123456.7" },  // "%.6g" shows 1.23457e+06 and 123457
+        { 1e-7, L"0.0000001" },   { -12.25, L"-12.25" },     { -0.0, L"-0" },
+        { 2.0689655172413794, L"2.0689655172413794" },
+        { 1e200, L"9.9999999999999997e+199" },  // past a box: "%.17g", which the reader refuses
+        { INFINITY, L"inf" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value);
+        wchar_t text[64];
+        input_text_print(c.value, text, 64);
+        EXPECT_STREQ(c.text, text);
+    }
+}
+
+// Values of every digit count and scale a definition may give read back exactly from their text.
+TEST(InputTextPrint, RoundTripsThroughTheReader) {
+    std::mt19937_64 rng(20261208);
+    wchar_t text[INPUT_NUMBER_MAX_CHARS + 1];
+    for (int round = 0; round < 20000; round++) {
+        double value = (double)(int64_t)(rng() % 100000000000ull) / pow(10.0, (double)(rng() % 16));
+        if (rng() % 3 == 0) value = -value;
+        if (rng() % 5 == 0) value = ldexp((double)(rng() >> 11), (int)(rng() % 80) - 90);
+        ASSERT_GE(input_text_print(value, text, dimof(text)), 0);
+        ASSERT_EQ(value, input_text_value(text)) << value;
+    }
 }
 
 TEST(NumberRead, ExtentAndValue) {
