@@ -2,7 +2,8 @@
 // characters, as an edit box yields. Two bytes make one character. The reference is written apart
 // from the reader: each character mapped by a table to the ASCII one it stands for, blanks trimmed,
 // then a POSIX regular expression decides acceptance and strtod gives the value. A refused text must
-// give NaN, an accepted one strtod's bits; any difference aborts.
+// give NaN, an accepted one strtod's bits, and input_text_print of that value must read back as it;
+// any difference aborts.
 #include <math.h>
 #include <regex.h>
 #include <stdint.h>
@@ -57,6 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     double want = strtod(ascii.c_str(), nullptr);
     if (memcmp(&want, &got, sizeof want) != 0) {
         fprintf(stderr, "input_text_value gives %.17g, strtod %.17g\n", got, want);
+        abort();
+    }
+    // The text a box shows for that value reads back as it. The value of a number of at most 126
+    // characters always has such a text: printed with as many decimals as it had, it is at most one
+    // character longer (a leading 0); a 127-character ".000…1" may need 128, past a box.
+    size_t first = ascii.find_first_not_of(' '), last = ascii.find_last_not_of(' ');
+    if (last - first + 1 > INPUT_NUMBER_MAX_CHARS - 1) return 0;
+    wchar_t shown[INPUT_NUMBER_MAX_CHARS + 1];
+    double back = input_text_print(want, shown, INPUT_NUMBER_MAX_CHARS + 1) >= 0 ? input_text_value(shown) : NAN;
+    if (memcmp(&want, &back, sizeof want) != 0) {
+        fprintf(stderr, "input_text_print of %.17g reads back as %.17g\n", want, back);
         abort();
     }
     return 0;
