@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/window_state.h"
 #include "base/dimof.h"
+#include "base/number_read.h"
 #include "base/wtext.h"
 
 static const DWORD STATIC_STYLE = WS_CHILD | WS_VISIBLE;                             // 0x50000000
@@ -47,8 +48,8 @@ const wchar_t* verdict_prompt(const ToolDef* tool) {
 }
 
 void input_edit_show_default(int i) {
-    wchar_t text[64];
-    wformat(text, dimof(text), L"%.6g", app.active_tool->inputs[i].default_value);
+    wchar_t text[INPUT_NUMBER_MAX_CHARS + 1];
+    input_text_print(app.active_tool->inputs[i].default_value, text, dimof(text));
     SetWindowTextW(app.input_edits[i], text);
 }
 

@@ -12,7 +12,8 @@ void controls_create();
 // Enter and F5 calculate from the start.
 void controls_focus_first();
 
-// Puts input field i's default value, printed with "%.6g", into its edit box.
+// Puts input field i's default value into its edit box, as the plain decimal that reads back as it
+// (input_text_print).
 void input_edit_show_default(int i);
 
 // The verdict line's text before a calculation (at start and after a reset).

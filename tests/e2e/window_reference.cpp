@@ -12,6 +12,7 @@
 #include <stdio.h>
 
 #include "base/dimof.h"
+#include "base/number_read.h"
 #include "base/wtext.h"
 #include "calc/compute.h"
 #include "engine/input_values.h"
@@ -42,11 +43,11 @@ static void put_tool(const CatalogueTool& entry) {
     put("name", tool->name);
     put("category", tool->category);
     put("purpose", tool->purpose);
-    wchar_t texts[MAX_VALUES][64];
+    wchar_t texts[MAX_VALUES][INPUT_NUMBER_MAX_CHARS + 1];
     InputEntry entries[MAX_VALUES];
     for (int i = 0; i < tool->input_count; i++) {
         const ToolInput& in = tool->inputs[i];
-        wformat(texts[i], dimof(texts[i]), L"%.6g", in.default_value);  // as the edit box shows it
+        input_text_print(in.default_value, texts[i], dimof(texts[i]));  // as the edit box shows it
         entries[i] = { texts[i], -1 };
         printf("input %s\t%s\t%s\n", escaped(in.label).c_str(), escaped(in.unit).c_str(), escaped(texts[i]).c_str());
     }

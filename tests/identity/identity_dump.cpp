@@ -201,6 +201,7 @@ static void bits_cases() {
 static const wchar_t* const INPUT_TEXTS[] = {
     L"600", L" 290", L"-0", L"-x", L"- 5", L"-.", L"-e5", L"+", L"abc", L"1,5", L"0x1.8p1", L"1e-400",
     L"-1e-400", L"2.0689655172413794", L"434.99", L".5e1", L"7５", L"inf", L"-nan", L"1e999",
+    L"６０．５", L"60。5", L"－１２　", L"6O", L"60,5", L"5.", L".5", L"1e3",
 };
 
 static void input_text_cases() {
