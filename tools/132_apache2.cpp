@@ -40,7 +40,7 @@ static constexpr ToolInput inputs[] = {
     number_input("wbc",   L"白细胞计数",         L"×10⁹/L",   7.0,  START_EMPTY),
     number_input("gcs",   L"GCS评分",            L"分",       15,   START_EMPTY),
     number_input("age",   L"年龄",               L"岁",       40,   START_EMPTY),
-    choice_input("chronic", L"慢性健康状况", CHRONIC, 0),
+    choice_input("chronic", L"慢性健康状况", CHRONIC, 0, START_EMPTY),
 };
 
 // The acute physiology score: the twelve variables' points in table order (temperature, MAP, HR, RR,

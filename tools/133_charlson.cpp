@@ -41,12 +41,12 @@ static constexpr ToolInput inputs[] = {
     check_input("copd",     L"慢性肺病",       1),
     check_input("ctd",      L"结缔组织病",     1),
     check_input("pud",      L"消化性溃疡",     1),
-    choice_input("liver",   L"肝病",           LIVER, 0),
-    choice_input("dm",      L"糖尿病",         DIABETES, 0),
+    choice_input("liver",   L"肝病",           LIVER, 0, START_EMPTY),
+    choice_input("dm",      L"糖尿病",         DIABETES, 0, START_EMPTY),
     check_input("hemi",     L"偏瘫或截瘫",     2),
     check_input("renal",    L"中重度肾病",     2),
-    choice_input("tumor",   L"实体肿瘤",       TUMOUR, 0),
-    choice_input("heme",    L"白血病或淋巴瘤", HAEMATOLOGICAL, 0),
+    choice_input("tumor",   L"实体肿瘤",       TUMOUR, 0, START_EMPTY),
+    choice_input("heme",    L"白血病或淋巴瘤", HAEMATOLOGICAL, 0, START_EMPTY),
     check_input("aids",     L"艾滋病",         6),
 };
 

@@ -30,11 +30,11 @@ static constexpr ToolOption TROPONIN[] = {
 };
 
 static constexpr ToolInput inputs[] = {
-    choice_input("hist", L"病史",     HISTORY, 0),
-    choice_input("ecg",  L"心电图",   ECG, 0),
+    choice_input("hist", L"病史",     HISTORY, 0, START_EMPTY),
+    choice_input("ecg",  L"心电图",   ECG, 0, START_EMPTY),
     number_input("age",  L"年龄",     L"岁", 40, START_EMPTY),
-    choice_input("risk", L"危险因素", RISK, 0),
-    choice_input("trop", L"肌钙蛋白", TROPONIN, 0),
+    choice_input("risk", L"危险因素", RISK, 0, START_EMPTY),
+    choice_input("trop", L"肌钙蛋白", TROPONIN, 0, START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {

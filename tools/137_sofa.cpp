@@ -33,10 +33,10 @@ static constexpr ToolInput inputs[] = {
     number_input("plt",  L"血小板",         L"×10⁹/L",  200, START_EMPTY),
     number_input("bili", L"总胆红素",       L"μmol/L",  10,  START_EMPTY),
     number_input("map",  L"平均动脉压",     L"mmHg",    85,  START_EMPTY),
-    choice_input("vaso", L"血管活性药",     VASOPRESSOR, 0),
+    choice_input("vaso", L"血管活性药",     VASOPRESSOR, 0, START_EMPTY),
     number_input("gcs",  L"GCS评分",        L"分",      15,  START_EMPTY),
     number_input("scr",  L"血肌酐",         L"μmol/L",  80,  START_EMPTY),
-    choice_input("uo",   L"24小时尿量",     URINE, 0),
+    choice_input("uo",   L"24小时尿量",     URINE, 0, START_EMPTY),
 };
 
 // The six systems in table order: respiration, coagulation, liver, cardiovascular, CNS, renal.

@@ -24,8 +24,8 @@ static constexpr ToolInput inputs[] = {
     number_input("bili",   L"总胆红素", L"μmol/L", 15,  START_EMPTY),
     number_input("alb",    L"白蛋白",   L"g/L",    40,  START_EMPTY),
     number_input("inr",    L"INR",      nullptr,   1.0, START_EMPTY),
-    choice_input("ascites", L"腹水",     ASCITES, 1),
-    choice_input("he",      L"肝性脑病", ENCEPHALOPATHY, 1),
+    choice_input("ascites", L"腹水",     ASCITES, 1, START_EMPTY),
+    choice_input("he",      L"肝性脑病", ENCEPHALOPATHY, 1, START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {
