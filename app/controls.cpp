@@ -11,6 +11,7 @@
 #include "app/window_state.h"
 #include "base/civil_date.h"
 #include "base/dimof.h"
+#include "base/number_read.h"
 #include "base/wtext.h"
 #include "platform/platform.h"
 
@@ -66,7 +67,7 @@ static RowLayout rows_now() { return input_rows(app.active_tool->input_count, ap
 
 static bool is_wide(const ToolInput* input) { return input->kind == INPUT_CHOICE || input->kind == INPUT_CHECK; }
 
-// Input i's start state as an entry over text (cap >= 64): the text its box starts with for a number
+// Input i's start state as an entry over text (cap >= INPUT_TEXT_CAP): the text its box starts with for a number
 // or a date, the option index (-1: none) or tick (1 or 0) for a choice or a check box.
 static InputEntry start_entry(const ToolInput* input, wchar_t* text, int cap) {
     text[0] = 0;
@@ -84,7 +85,7 @@ static InputEntry start_entry(const ToolInput* input, wchar_t* text, int cap) {
         }
         break;
     case INPUT_NUMBER:
-        if (input->start != START_EMPTY) wformat(text, cap, L"%.6g", input->default_value);
+        if (input->start != START_EMPTY) input_text_print(input->default_value, text, cap);  // reads back as it
         break;
     }
     return { text, -1 };
@@ -94,7 +95,7 @@ void input_show_start(int i) {
     const ToolInput* input = &app.active_tool->inputs[i];
     HWND control = app.input_controls[i];
     if (!control) return;  // a row not made yet is made in its start state
-    wchar_t text[64];
+    wchar_t text[INPUT_TEXT_CAP];
     InputEntry start = start_entry(input, text, dimof(text));
     switch (input->kind) {
     case INPUT_CHOICE: SendMessageW(control, CB_SETCURSEL, (WPARAM)start.option, 0); return;

@@ -2,10 +2,11 @@
 // form. Exports controls_create, controls_focus_first, input_show_start, input_entry_read,
 // input_focus, rows_scroll_to, rows_scroll_by and verdict_prompt.
 #pragma once
+#include "base/number_read.h"
 #include "engine/input_values.h"
 #include "engine/tool_def.h"
 
-enum { INPUT_TEXT_CAP = 128 };  // an edit box is read up to 127 characters
+enum { INPUT_TEXT_CAP = INPUT_NUMBER_MAX_CHARS + 1 };  // an edit box is read up to 127 characters
 
 // Creates every control (input rows, or the no-input line for a tool without inputs, the rows' scroll
 // bar when they scroll, verdict line, result box, note, reference line, five buttons) as children of
@@ -17,7 +18,8 @@ void controls_create();
 // Enter and F5 calculate from the start.
 void controls_focus_first();
 
-// Puts input i back in its start state: a number's default printed with "%.6g", a date's default day
+// Puts input i back in its start state: a number's default as the plain decimal that reads back as it
+// (input_text_print), a date's default day
 // or today's date as YYYY-MM-DD, the default option chosen, the box ticked as the default says; an
 // empty box or no option chosen for an input that starts empty.
 void input_show_start(int i);

@@ -4,10 +4,11 @@
 #include <windows.h>
 
 #include "engine/tool_def.h"
+#include "reports/report.h"
 
 enum {
     RESULT_COPY_CAP = 8192,              // result text of the last calculation
-    RESULT_TEXT_CAP = 4096,              // result text buffer of one calculation
+    RESULT_TEXT_CAP = REPORT_TEXT_CAP,   // result text buffer of one calculation: every report whole
     VERDICT_TEXT_CAP = 512,              // verdict text buffer of one calculation
     COPY_TEXT_CAP = RESULT_TEXT_CAP + VERDICT_TEXT_CAP + 8,  // whole result, "—— " and verdict
     STATUS_TEXT_CAP = 256,

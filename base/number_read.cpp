@@ -1,10 +1,16 @@
-// Number reading shared by the evaluator and the input boxes. Exports number_read and input_text_value.
-// Both give the extent and value of the C library's strtod, which in the Windows build is mingw's own
-// (never the system msvcrt.dll, which reads neither "inf" nor hexadecimal), so both builds agree.
+// Number reading shared by the evaluator and the input boxes. Exports number_read, input_text_value and
+// input_text_print.
+// Both give the value of the C library's strtod, which in the Windows build is mingw's own (never the
+// system msvcrt.dll, which reads neither "inf" nor hexadecimal), so both builds agree; number_read its
+// extent too, input_text_value only for a text that is one plain decimal number as a whole.
 #include "base/number_read.h"
 
+#include <math.h>
 #include <stdint.h>
 #include <stdlib.h>
+
+#include "base/dimof.h"
+#include "base/wtext.h"
 
 // The powers of ten that a double holds exactly: 10^22 < 2^53 * 2^22, and 5^23 > 2^53.
 static const double EXACT_POWERS_OF_TEN[] = {
@@ -101,21 +107,54 @@ double number_read(const char* text, const char** end) {
     return v;
 }
 
+// The ASCII character an input box character stands for in a number: itself for ASCII, the
+// full-width digits, point, minus and plus, and the ideographic full stop as the point; 0 for any other.
+static char number_char(wchar_t c) {
+    if (c > 0 && c < 0x80) return (char)c;
+    if (c >= 0xFF10 && c <= 0xFF19) return (char)('0' + (c - 0xFF10));
+    switch (c) {
+    case 0xFF0E: return '.';
+    case 0x3002: return '.';
+    case 0xFF0D: return '-';
+    case 0xFF0B: return '+';
+    default:     return 0;
+    }
+}
+
+static bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
+
 double input_text_value(const wchar_t* text) {
-    // An edit box yields at most 127 characters; a number is ASCII, so the text is narrowed up to its
-    // first character outside ASCII, which ends any number anyway.
-    char narrow[128];
-    int n = 0;
-    const wchar_t* p = text;
-    while (*p == L' ' || (*p >= L'\t' && *p <= L'\r')) p++;
-    while (n < (int)sizeof narrow - 1 && p[n] > 0 && p[n] < 0x80) {
-        narrow[n] = (char)p[n];
-        n++;
+    const wchar_t* first = text;
+    while (is_blank(*first)) first++;
+    const wchar_t* last = first + text_length(first);
+    while (last > first && is_blank(last[-1])) last--;
+    if (last - first > INPUT_NUMBER_MAX_CHARS) return NAN;
+
+    // [sign] digits [point [digits]] | [sign] point digits, over the ASCII forms.
+    char narrow[INPUT_NUMBER_MAX_CHARS + 1];
+    int n = 0, digits = 0, points = 0;
+    for (const wchar_t* p = first; p < last; p++) {
+        char c = number_char(*p);
+        if (is_digit(c)) digits++;
+        else if (c == '.' && points == 0) points++;
+        else if (!((c == '-' || c == '+') && n == 0)) return NAN;
+        narrow[n++] = c;
     }
     narrow[n] = 0;
-    // Text that holds no number is 0, and +0 in both builds: mingw's strtod gives -0 for text such as
-    // "-x" where it converts nothing, and that sign would print ("-0.00") and be saved.
-    char* end = nullptr;
-    double value = strtod(narrow, &end);
-    return end == narrow ? 0.0 : value;
+    if (digits == 0) return NAN;
+    const char* end = nullptr;
+    double value = number_read(narrow, &end);
+    return end == narrow + n ? value : NAN;
+}
+
+int input_text_print(double value, wchar_t* text, int cap) {
+    wchar_t plain[INPUT_NUMBER_MAX_CHARS + 1];
+    // A plain decimal of at most 127 characters has at most 125 digits after the point.
+    for (int decimals = 0; isfinite(value) && decimals <= INPUT_NUMBER_MAX_CHARS - 2; decimals++) {
+        // Too long for a box: more digits only make it longer.
+        if (wformat(plain, dimof(plain), L"%.*f", decimals, value) < 0) break;
+        double back = input_text_value(plain);
+        if (back == value && signbit(back) == signbit(value)) return wformat(text, cap, L"%ls", plain);
+    }
+    return wformat(text, cap, L"%.17g", value);
 }

@@ -20,6 +20,7 @@
 #include "calc/compute.h"
 #include "engine/expr.h"
 #include "reports/report.h"
+#include "reports/report_params.h"
 
 // The clinical values every contestant computes with; volatile so the floor loads them each time.
 static volatile double uosm = 600, sosm = 290, age = 60, weight = 72, scr = 1.1, female = 1, height = 170,
@@ -157,22 +158,53 @@ static void BM_tool_compute_builtin(benchmark::State& state) {
     }
 }
 
-// Every parameter key a report reads, at ordinary values: 5 nurses over 7 days, 3 doses 8 hours apart...
-static const ToolInput REPORT_PARAMS[] = {
+// An ordinary value of every parameter key a report reads: 5 nurses over 7 days, 3 doses 8 hours
+// apart... The keys come from the reports' own declarations (report_params.h); a key without a value
+// here stops the benchmark.
+static const ToolInput ORDINARY_VALUES[] = {
     { "nurses", L"", L"", 5 },   { "days", L"", L"", 7 },   { "start", L"", L"", 8 },
     { "interval", L"", L"", 8 }, { "times", L"", L"", 3 },  { "kind", L"", L"", 1 },
     { "drugA", L"", L"", 1 },    { "drugB", L"", L"", 2 },  { "gap", L"", L"", 7 },
     { "bed", L"", L"", 12 },     { "dose", L"", L"", 250 }, { "volume", L"", L"", 100 },
-    { "gtt", L"", L"", 20 },
+    { "gtt", L"", L"", 20 },      { "beds", L"", L"", 10 },  { "panel", L"", L"", 1 },
 };
+
+// The inputs of a tool of report `kind`, as its tool definition has them: one per parameter the report
+// declares, with its ordinary value. Returns the count, or -1 when a key has no ordinary value.
+static int report_inputs(uint32_t kind, ToolInput* inputs, double* values) {
+    int n = 0;
+    for (const char* key : report_params(kind)->keys) {
+        if (!key) break;
+        int found = -1;
+        for (int i = 0; i < dimof(ORDINARY_VALUES); i++)
+            if (report_key_equals(ORDINARY_VALUES[i].key, key)) found = i;
+        if (found < 0) return -1;
+        inputs[n] = ORDINARY_VALUES[found];
+        values[n++] = ORDINARY_VALUES[found].default_value;
+    }
+    return n;
+}
+
+static bool every_report_key_has_a_value() {
+    for (uint32_t kind = 1; kind <= REPORT_KINDS; kind++) {
+        ToolInput inputs[MAX_REPORT_PARAMS];
+        double values[MAX_REPORT_PARAMS];
+        if (report_inputs(kind, inputs, values) < 0) {
+            printf("report kind %u reads a key that ORDINARY_VALUES lacks; no figures\n", kind);
+            return false;
+        }
+    }
+    return true;
+}
 
 static void BM_report_build(benchmark::State& state) {
     uint32_t kind = (uint32_t)state.range(0);
-    const ToolDef tool = { 1, L"bench", nullptr, L"", L"", nullptr, dimof(REPORT_PARAMS), REPORT_PARAMS, 0,
-                           nullptr, dimof(BENCH_RULES), BENCH_RULES, kind };
+    ToolInput inputs[MAX_REPORT_PARAMS];
     double values[MAX_VALUES] = {};
-    for (int i = 0; i < dimof(REPORT_PARAMS); i++) values[i] = REPORT_PARAMS[i].default_value;
-    static wchar_t result[8192], verdict[512];
+    int count = report_inputs(kind, inputs, values);
+    const ToolDef tool = { 1, L"bench", nullptr, L"", L"", nullptr, count, inputs, 0,
+                           nullptr, dimof(BENCH_RULES), BENCH_RULES, kind };
+    static wchar_t result[REPORT_TEXT_CAP], verdict[512];
     for (auto _ : state) {
         benchmark::DoNotOptimize(report_build(kind, &tool, values, result, dimof(result), verdict, dimof(verdict)));
         benchmark::ClobberMemory();
@@ -187,7 +219,7 @@ BENCHMARK(BM_expr_eval_uosm_sosm);
 BENCHMARK(BM_muparser_preparsed_uosm_sosm);
 BENCHMARK(BM_floor_uosm_sosm);
 BENCHMARK(BM_tool_compute_builtin);
-BENCHMARK(BM_report_build)->DenseRange(1, 11);
+BENCHMARK(BM_report_build)->DenseRange(1, REPORT_KINDS);
 
 // Every contestant must compute the same value for every formula: expr_eval and the floor bit for
 // bit, muparser within 1e-12 relative (it may take powers its own way). Returns false after printing
@@ -243,6 +275,7 @@ int main(int argc, char** argv) {
         printf("the contestants compute different values; no figures\n");
         return 1;
     }
+    if (!every_report_key_has_a_value()) return 1;
     std::vector<char*> args(argv, argv + argc);
     char repetitions[] = "--benchmark_repetitions=9";
     char aggregates[] = "--benchmark_report_aggregates_only=true";

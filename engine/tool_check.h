@@ -345,6 +345,7 @@ consteval bool tool_check(const ToolDef& tool) {
     if (tool.rule_count < 0) tool_error::rule_count_is_negative(tool.rule_count);
     if ((!tool.inputs && tool.input_count) || (!tool.outputs && tool.output_count) || (!tool.rules && tool.rule_count))
         tool_error::a_list_is_null_but_its_count_is_not_0();
+    if (!is_search_words(tool.search)) tool_error::search_words_are_missing_or_not_lower_case_ascii(1);
 
     for (int i = 0; i < tool.input_count; i++) {
         const ToolInput& in = tool.inputs[i];

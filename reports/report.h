@@ -1,10 +1,19 @@
 // Custom reports: dispatch by report kind, the routines every report uses and the report generators.
-// Exports report_build, param_get, param_get_int, param_get_bounded, report_line, report_fixed_line,
-// FixedReport with report_fixed, and the generator of each kind (one file each under reports/).
+// Exports report_build, REPORT_TEXT_CAP, param_get, param_get_int, param_get_bounded, report_line,
+// report_fixed_line, FixedReport with fixed_row_count, fixed_rows_follow and report_fixed, and the
+// generator of each kind (one file each under reports/). The parameters each report reads, and the
+// options of those that are choices, are declared in reports/report_params.h.
 #pragma once
 #include <stdint.h>
 
 #include "engine/tool_def.h"
+
+enum {
+    // A result text of this capacity holds the longest report whole: the rota of 40 nurses over 31
+    // days, 6,413 characters. Only a dosing schedule whose start or interval runs to hundreds of
+    // digits is longer, and is cut. The window and the self-test pass this capacity.
+    REPORT_TEXT_CAP = 8192,
+};
 
 // Empties result_text and verdict_text, then writes the report of `kind` (1 to 11; any other kind
 // writes the fallback text) within the capacities (characters, terminator included, at least 1;
@@ -41,6 +50,24 @@ struct FixedReport {
     const wchar_t* tail[2];     // lines after the row
     const wchar_t* verdict;     // copied into the verdict text
 };
+
+// The rows of `report`, up to the first null one.
+constexpr int fixed_row_count(const FixedReport& report) {
+    int rows = 0;
+    while (rows < (int)(sizeof report.rows / sizeof report.rows[0]) && report.rows[rows][0]) rows++;
+    return rows;
+}
+
+// True when `options` name the rows of `report` one to one, in order: option i stands for i + 1 and
+// selects row i, the last option the catch-all row. A fixed report whose parameter is a choice
+// asserts this of its options (report_params.h).
+template <int N>
+constexpr bool fixed_rows_follow(const FixedReport& report, const ToolOption (&options)[N]) {
+    if (fixed_row_count(report) != N) return false;
+    for (int i = 0; i < N; i++)
+        if (options[i].value != i + 1) return false;
+    return true;
+}
 
 // Writes `report` with the row that `choice` selects, and its verdict. Returns level 0.
 int report_fixed(const FixedReport* report, int32_t choice, wchar_t* result_text, int result_cap,

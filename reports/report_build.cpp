@@ -8,10 +8,11 @@
 
 #include "base/dimof.h"
 #include "base/wtext.h"
+#include "reports/report_params.h"
 
 enum { LINE_SCRATCH = 512 };  // report_line keeps the first 511 characters of a line
 
-// The generator of kind k is entry k - 1. ORDER: report kinds 1 to 11.
+// The generator of kind k is entry k - 1. ORDER: report kinds 1 to 11, as REPORT_PARAMS.
 static ReportGenerator* const REPORTS[] = {
     report_rota,            //  1 shift rota
     report_dosing,          //  2 dosing time schedule
@@ -25,7 +26,7 @@ static ReportGenerator* const REPORTS[] = {
     report_infusion,        // 10 infusion card
     report_lab_panels,      // 11 lab panels
 };
-static_assert(dimof(REPORTS) == 11, "one generator per report kind 1 to 11");
+static_assert(dimof(REPORTS) == REPORT_KINDS, "one generator per report kind 1 to 11");
 
 // Every other kind: one text without a line break.
 static const wchar_t FALLBACK_TEXT[] = L"（该工具暂无自定义报告）";

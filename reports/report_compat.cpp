@@ -4,29 +4,20 @@
 
 #include "base/dimof.h"
 #include "base/wtext.h"
+#include "reports/report_params.h"
 
-// Drug n is entry n - 1. ORDER: the numbering of COMPAT_LEGEND.
-static const wchar_t* const DRUG_NAMES[] = {
-    L"头孢曲松",  // 1
-    L"葡萄糖酸钙",  // 2
-    L"万古霉素",  // 3
-    L"呋塞米",  // 4
-    L"氨溴索",  // 5
-    L"奥美拉唑",  // 6
-    L"维生素C",  // 7
-    L"胰岛素",  // 8
-    L"碳酸氢钠",  // 9
-    L"多巴胺",  // 10
-};
+// The drugs are COMPAT_DRUGS (report_params.h), the choices of the tool's two inputs.
+
 // The name shown for a number outside 1 to 10. Showing drug 1's name there made "11 + 2" read as
 // ceftriaxone with calcium gluconate above the conclusion that nothing is recorded for the pair.
 static const wchar_t NO_SUCH_DRUG[] = L"（无此编号）";
 
 static const wchar_t COMPAT_PAIR[] = L"待查：%d 号 %ls  +  %d 号 %ls";  // a, name, b, name
-static const wchar_t* const COMPAT_LEGEND[] = {
-    L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索",
-    L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺",
-};
+// The numbered drug list under the pair, five drugs a line: "编号：1头孢曲松 2葡萄糖酸钙 ...", then
+// the rest under the first, indented by six blanks.
+static const wchar_t* const LEGEND_STARTS[] = { L"编号：", L"      " };
+enum { LEGEND_PER_LINE = 5 };
+static_assert(dimof(LEGEND_STARTS) * LEGEND_PER_LINE == dimof(COMPAT_DRUGS), "the legend lists every drug");
 
 struct CompatRow {
     int32_t        lo, hi;      // the pair's drug numbers, smaller first
@@ -61,8 +52,23 @@ static const CompatRow NOT_RECORDED = {
 };
 
 static const wchar_t* drug_name(int32_t number) {
-    if (number >= 1 && number <= dimof(DRUG_NAMES)) return DRUG_NAMES[number - 1];
+    for (const ToolOption& drug : COMPAT_DRUGS)
+        if (drug.value == number) return drug.text;
     return NO_SUCH_DRUG;
+}
+
+static void write_legend(wchar_t* result_text, int result_cap) {
+    for (int line = 0; line < dimof(LEGEND_STARTS); line++) {
+        wchar_t text[128];
+        text_copy(text, dimof(text), LEGEND_STARTS[line]);
+        for (int i = 0; i < LEGEND_PER_LINE; i++) {
+            const ToolOption& drug = COMPAT_DRUGS[line * LEGEND_PER_LINE + i];
+            wchar_t entry[32];
+            wformat(entry, dimof(entry), i == 0 ? L"%.0f%ls" : L" %.0f%ls", drug.value, drug.text);
+            text_append(text, dimof(text), entry);
+        }
+        report_fixed_line(result_text, result_cap, text);
+    }
 }
 
 static const CompatRow* compat_row(int32_t a, int32_t b) {
@@ -80,7 +86,7 @@ int report_compat(const ToolDef* tool, const double* input_values,
 
     report_line(result_text, result_cap, COMPAT_PAIR, a, drug_name(a), b, drug_name(b));
     report_line(result_text, result_cap, L"");
-    for (const wchar_t* line : COMPAT_LEGEND) report_fixed_line(result_text, result_cap, line);
+    write_legend(result_text, result_cap);
     report_line(result_text, result_cap, L"");
     report_fixed_line(result_text, result_cap, row->conclusion);
 

@@ -2,10 +2,12 @@
 // the handling rule. Exports report_critical.
 #include "reports/report.h"
 
-// Row by "kind": 1 electrolytes, 2 glucose and blood gas, 3 blood count, 4 coagulation,
+#include "reports/report_params.h"
+
+// Row by "kind", one per option of CRITICAL_GROUPS: 1 electrolytes, 2 glucose and blood gas, 3 blood count, 4 coagulation,
 // 5 microbiology, 6 cardiac and pancreatic markers; any other kind gets the pointer to the
 // hospital's own list.
-static const FixedReport CRITICAL_VALUES = {
+static constexpr FixedReport CRITICAL_VALUES = {
     { L"常见检验危急值（参考，需以本院文件为准）：" },
     {
         { L"血钾 <2.5 或 >6.5 mmol/L",
@@ -29,6 +31,7 @@ static const FixedReport CRITICAL_VALUES = {
     },
     L"危急值必须闭环：报告、接收、处理、记录",
 };
+static_assert(fixed_rows_follow(CRITICAL_VALUES, CRITICAL_GROUPS), "a row per option of CRITICAL_GROUPS");
 
 int report_critical(const ToolDef* tool, const double* input_values,
                     wchar_t* result_text, int result_cap, wchar_t* verdict_text, int verdict_cap) {

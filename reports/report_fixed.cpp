@@ -6,10 +6,11 @@
 
 #include "base/dimof.h"
 #include "base/wtext.h"
+#include "reports/report_params.h"
 
-// Kind 3. Row by "kind": 1 full blood count, 2 coagulation, 3 chemistry, 4 blood gas, 5 blood
-// culture, 6 glucose and lactate; any other kind gets the last row.
-static const FixedReport BLOOD_ORDER = {
+// Kind 3. Row by "kind", one per option of BLOOD_DRAW_ITEMS: 1 full blood count, 2 coagulation,
+// 3 chemistry, 4 blood gas, 5 blood culture, 6 glucose and lactate; any other kind gets the last row.
+static constexpr FixedReport BLOOD_ORDER = {
     {
         L"标准采血顺序（按添加剂，避免交叉污染）：",
         L"1 血培养瓶（需氧/厌氧）",
@@ -32,11 +33,12 @@ static const FixedReport BLOOD_ORDER = {
     {},
     L"按标准顺序采血可减少溶血与交叉污染",
 };
+static_assert(fixed_rows_follow(BLOOD_ORDER, BLOOD_DRAW_ITEMS), "a row per option of BLOOD_DRAW_ITEMS");
 
-// Kind 5. Row by "kind": 1 concentrated electrolytes, 2 insulin and oral antidiabetics, 3
-// anticoagulants and chemotherapy; any other kind (0 and 4 included) gets anaesthetics and muscle
-// relaxants. The "10%" and "25%" are text, printed as they stand.
-static const FixedReport HIGH_ALERT = {
+// Kind 5. Row by "kind", one per option of HIGH_ALERT_CLASSES: 1 concentrated electrolytes,
+// 2 insulin and oral antidiabetics, 3 anticoagulants and chemotherapy; any other kind (0 and 4
+// included) gets anaesthetics and muscle relaxants. The "10%" and "25%" are text, printed as they stand.
+static constexpr FixedReport HIGH_ALERT = {
     { L"高警示药品类别与要点：" },
     {
         { L"高浓度电解质：10% 氯化钾、10% 氯化钠、25% 硫酸镁",
@@ -51,9 +53,10 @@ static const FixedReport HIGH_ALERT = {
     {},
     L"高警示药品须专区、专标识、双人核对",
 };
+static_assert(fixed_rows_follow(HIGH_ALERT, HIGH_ALERT_CLASSES), "a row per option of HIGH_ALERT_CLASSES");
 
 // Kind 8. No parameter: the three check points, signed by all three parties.
-static const FixedReport SURGICAL_CHECK = {
+static constexpr FixedReport SURGICAL_CHECK = {
     {
         L"手术安全核查表（三步核查）：",
         L"【麻醉实施前】身份/部位/术式/知情同意；过敏史；气道与插管风险；出血风险；影像与植入物；皮肤准备。",
@@ -67,9 +70,9 @@ static const FixedReport SURGICAL_CHECK = {
     L"三方核查缺一不可，签字后归档",
 };
 
-// Kind 11. Row by "panel": 1 full blood count, 2 chemistry, 3 coagulation, 4 thyroid, 5 cardiac
-// markers; any other panel gets urinalysis. No heading.
-static const FixedReport LAB_PANELS = {
+// Kind 11. Row by "panel", one per option of LAB_PANELS: 1 full blood count, 2 chemistry,
+// 3 coagulation, 4 thyroid, 5 cardiac markers; any other panel gets urinalysis. No heading.
+static constexpr FixedReport LAB_PANELS_REPORT = {
     {},
     {
         { L"血常规（紫管 EDTA）：WBC、RBC、Hb、Hct、PLT、MCV/MCH/MCHC、中性/淋巴/单核/嗜酸/嗜碱比例。",
@@ -88,10 +91,11 @@ static const FixedReport LAB_PANELS = {
     {},
     L"套餐与采血管已列出，按顺序采血",
 };
+static_assert(fixed_rows_follow(LAB_PANELS_REPORT, LAB_PANELS), "a row per option of LAB_PANELS");
 
 // Kind 9. The heading, one line per bed ("beds", 1 to 30), then the tail. HANDOVER_BED_LINE is the
 // one format among the fixed texts: its "%%" prints a single percent sign.
-static const FixedReport HANDOVER = {
+static constexpr FixedReport HANDOVER = {
     { L"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）：" },
     {},
     { L"", L"危重患者须床旁交接；新入院、手术、输血、病情变化患者逐一交接并双签名。" },
@@ -109,8 +113,7 @@ static void write_lines(const wchar_t* const (&lines)[N], wchar_t* result_text, 
 // The row that `choice` selects: row choice - 1 when that is one of the rows before the last,
 // otherwise the last row (the catch-all). Null when the report has no rows.
 static const wchar_t* const* chosen_row(const FixedReport* report, int32_t choice) {
-    int rows = 0;
-    while (rows < dimof(report->rows) && report->rows[rows][0]) rows++;
+    int rows = fixed_row_count(*report);
     if (rows == 0) return nullptr;
     if (choice >= 1 && choice < rows) return report->rows[choice - 1];
     return report->rows[rows - 1];
@@ -146,7 +149,7 @@ int report_surgical_check(const ToolDef*, const double*,
 
 int report_lab_panels(const ToolDef* tool, const double* input_values,
                       wchar_t* result_text, int result_cap, wchar_t* verdict_text, int verdict_cap) {
-    return report_fixed(&LAB_PANELS, param_get_int(tool, input_values, "panel"),
+    return report_fixed(&LAB_PANELS_REPORT, param_get_int(tool, input_values, "panel"),
                         result_text, result_cap, verdict_text, verdict_cap);
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks every tool's lean, traceable exe: it imports only from kernel32, user32, gdi32, shell32 and
 # msvcrt; it is at most 256 KiB; its VERSIONINFO names the product version, the source revision it was
-# built from (the work tree's HEAD) and the SHA-256 of its own tool definition file.
-#   scripts/check-exe.sh build/win          every tool in tools/
+# built from (the work tree's HEAD) and the SHA-256 of its own tool definition file. The family index,
+# medtool-index.exe, is checked alike; its definition file is the table of tools the build generated.
+#   scripts/check-exe.sh build/win          every tool in tools/, and the index
 #   scripts/check-exe.sh some.exe definition.cpp
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +13,7 @@ if [ $# -eq 1 ] && [ -d "$1" ]; then
     exe=$(bash "$root/scripts/tool-exe.sh" "$((10#$(basename "$f" | cut -d_ -f1)))")
     bash "$0" "$1/$exe.exe" "$f" || status=1
   done
+  bash "$0" "$1/medtool-index.exe" "$1/index/index_table.cpp" || status=1
   exit $status
 fi
 exe=$1

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds every tool's exe a second time from the same tree in a fresh folder and compares the bytes
+# Builds every tool's exe and the index a second time from the same tree in a fresh folder and compares the bytes
 # with those in the given build folder: two builds of one commit must be identical. (In a work tree whose
 # tracked files changed between the two configurations, the revision in the VERSIONINFO rightly
 # differs: "-modified".)
@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 first=$1
 exes=()
 for f in tools/[0-9]*.cpp; do exes+=("$(bash scripts/tool-exe.sh "$((10#$(basename "$f" | cut -d_ -f1)))")"); done
+exes+=(medtool-index)
 again=$(mktemp -d "$PWD/build/repro.XXXXXX")
 trap '[ -n "${KEEP_REPRO:-}" ] || rm -rf "$again"' EXIT
 cmake -S . -B "$again" -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Windows program of one tool and opens its window under Wine, in a private Wine prefix.
+# Builds the Windows program of one tool, or the family index, and opens its window under Wine, in a
+# private Wine prefix.
 #   bash scripts/run.sh [NUMBER]      the tool's number (default 115, medtool.exe); tools/ lists them
+#   bash scripts/run.sh index         the family index, medtool-index.exe
 # With a display ($DISPLAY set) the window opens there and the script returns when it is closed.
 # Without one, the window opens on a virtual display: the script saves a screenshot of it as a PNG,
-# prints the PNG's path, closes the window, then runs the self-test and prints its report.
+# prints the PNG's path, closes the window, then runs the self-test (a tool's) and prints its report.
 set -euo pipefail
 # BUILD_DIR (default build/win) names the build folder.
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${BUILD_DIR:-build/win}
 number=${1:-115}
-name=$(bash scripts/tool-exe.sh "$number")
+if [ "$number" = index ]; then name=medtool-index; else name=$(bash scripts/tool-exe.sh "$number"); fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "$name"
@@ -48,6 +50,7 @@ import -window "$window" "$out/window.png"
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 echo "screenshot of the window: $out/window.png"
+[ "$number" = index ] && exit 0  # the index has no self-test
 
 echo "self-test: $name.exe --selftest selftest.txt (in $out)"
 code=0

@@ -2,7 +2,12 @@
 // Exports record_file_name, record_header, record_line, record_append.
 #include "store/record_store.h"
 
+#include <math.h>
+
+#include "base/civil_date.h"
+#include "base/dimof.h"
 #include "base/wtext.h"
+#include "engine/input_values.h"
 
 static const wchar_t SEP[] = { PATH_SEP, 0 };
 
@@ -15,33 +20,177 @@ int record_file_name(uint32_t tool_id, wchar_t* text, int cap) {
     return wformat(text, cap, L"T%03u.csv", (unsigned)tool_id);
 }
 
-int record_header(const ToolDef* tool, wchar_t* text, int cap) {
-    text_copy(text, cap, L"时间,工具");
-    for (int i = 0; i < tool->input_count; i++) {
-        wchar_t piece[RECORD_PIECE_CAP];
-        wformat(piece, RECORD_PIECE_CAP, L",%ls", tool->inputs[i].label);
-        text_append(text, cap, piece);
+// ---- CSV fields
+
+// A line under construction: at most cap - 1 characters are ever written, so a small cap keeps the
+// line's beginning; len counts what was written.
+struct LineOut {
+    wchar_t* text;
+    int      cap;
+    int      len;
+};
+
+static void put(LineOut* out, wchar_t c) {
+    if (out->len < out->cap - 1) out->text[out->len++] = c;
+}
+
+static void put_text(LineOut* out, const wchar_t* s) {
+    for (; *s; s++) put(out, *s);
+}
+
+static bool is_high_surrogate(wchar_t c) { return sizeof(wchar_t) == 2 && c >= 0xD800 && c <= 0xDBFF; }
+
+static bool needs_quotes(const wchar_t* s, int n) {
+    for (int i = 0; i < n; i++)
+        if (s[i] == L',' || s[i] == L'"' || s[i] == L'\r' || s[i] == L'\n') return true;
+    return false;
+}
+
+// Characters of s[0 .. n) inside quotes: each double quote doubled.
+static int quoted_length(const wchar_t* s, int n) {
+    int length = n;
+    for (int i = 0; i < n; i++)
+        if (s[i] == L'"') length++;
+    return length;
+}
+
+// Characters of s[0 .. n) as a CSV field.
+static int field_length(const wchar_t* s, int n) { return needs_quotes(s, n) ? quoted_length(s, n) + 2 : n; }
+
+// The longest beginning of s[0 .. n) whose quoted (quoted) or plain form takes at most room
+// characters, never ending between the two halves of a surrogate pair.
+static int fitting_length(const wchar_t* s, int n, bool quoted, int room) {
+    int k = 0, used = 0;
+    while (k < n) {
+        int width = quoted && s[k] == L'"' ? 2 : 1;
+        int step = k + 1 < n && is_high_surrogate(s[k]) ? 2 : 1;
+        if (used + width + (step - 1) > room) break;
+        used += width + (step - 1);
+        k += step;
     }
-    text_append(text, cap, L",结果\r\n");
-    return cap > 0 ? text_length(text) : 0;
+    return k;
+}
+
+// Writes s[0 .. n) with its inner quotes doubled.
+static void put_quoted_part(LineOut* out, const wchar_t* s, int n) {
+    for (int i = 0; i < n; i++) {
+        if (s[i] == L'"') put(out, L'"');
+        put(out, s[i]);
+    }
+}
+
+// Writes s[0 .. n) as one CSV field of at most room characters: in quotes when it needs them, cut
+// before the closing quote when it does not fit, so a cut field still ends where it should.
+static void put_field(LineOut* out, const wchar_t* s, int n, int room) {
+    if (!needs_quotes(s, n)) {
+        int k = fitting_length(s, n, false, room);
+        for (int i = 0; i < k; i++) put(out, s[i]);
+        return;
+    }
+    int k = fitting_length(s, n, true, room - 2);
+    put(out, L'"');
+    put_quoted_part(out, s, k);
+    put(out, L'"');
+}
+
+static const wchar_t RESULT_CUT_MARK[] = L"……（中间过长，已略去）……";
+
+// Writes the result as one field of at most room characters, its trailing line breaks left out.
+// One that does not fit keeps its beginning and its last RECORD_RESULT_TAIL characters around the
+// mark: the verdict ends the clipboard text, and a cut must neither drop it nor pass unseen.
+static void put_result(LineOut* out, const wchar_t* result, int room) {
+    int n = text_length(result);
+    while (n > 0 && (result[n - 1] == L'\r' || result[n - 1] == L'\n')) n--;
+    if (field_length(result, n) <= room) {
+        put_field(out, result, n, room);
+        return;
+    }
+    int tail = n > RECORD_RESULT_TAIL ? n - RECORD_RESULT_TAIL : 0;
+    if (tail > 0 && sizeof(wchar_t) == 2 && result[tail] >= 0xDC00 && result[tail] <= 0xDFFF) tail++;
+    int mark = dimof(RESULT_CUT_MARK) - 1;
+    int head_room = room - 2 - mark - quoted_length(result + tail, n - tail);
+    int head = fitting_length(result, tail, true, head_room);
+    put(out, L'"');
+    put_quoted_part(out, result, head);
+    put_quoted_part(out, RESULT_CUT_MARK, mark);
+    put_quoted_part(out, result + tail, n - tail);
+    put(out, L'"');
+}
+
+static_assert(RECORD_RESULT_CAP - 2 > 2 + dimof(RESULT_CUT_MARK) + 2 * RECORD_RESULT_TAIL,
+              "a cut result keeps the mark and its tail whatever they hold");
+
+static int line_end(LineOut* out) {
+    if (out->cap > 0) out->text[out->len] = 0;
+    return out->len;
+}
+
+// ---- header and line
+
+int record_header(const ToolDef* tool, wchar_t* text, int cap) {
+    LineOut out = { text, cap, 0 };
+    put_text(&out, L"时间,工具");
+    for (int i = 0; i < tool->input_count; i++) {
+        const wchar_t* label = tool->inputs[i].label;
+        put(&out, L',');
+        put_field(&out, label, text_length(label), RECORD_PIECE_CAP - 2);
+    }
+    put_text(&out, L",结果\r\n");
+    return line_end(&out);
+}
+
+// The text a record shows for input i's value (after "label="): see record_line.
+static void value_text(const ToolInput* input, double value, wchar_t* text, int cap) {
+    switch (input->kind) {
+    case INPUT_CHOICE: {
+        int k = input_option_index(input, value);
+        if (k >= 0) {
+            text_copy(text, cap, input->options[k].text);
+            return;
+        }
+        break;
+    }
+    case INPUT_CHECK:
+        if (value == 0 || value == input->tick) {
+            text_copy(text, cap, value == 0 ? L"否" : L"是");
+            return;
+        }
+        break;
+    case INPUT_DATE:
+        // The dates a box accepts: years 0001 to 9999.
+        if (value == floor(value) && value >= (double)days_from_civil(1, 1, 1) &&
+            value <= (double)days_from_civil(9999, 12, 31)) {
+            civil_date_print((int64_t)value, text, cap);
+            return;
+        }
+        break;
+    case INPUT_NUMBER:
+        break;
+    }
+    wformat(text, cap, L"%g", value);
 }
 
 int record_line(const ToolDef* tool, const double* values, const wchar_t* result, LocalTime now,
                 wchar_t* text, int cap) {
-    wchar_t head[RECORD_HEAD_CAP];
-    wformat(head, RECORD_HEAD_CAP, L"%04d-%02d-%02d %02d:%02d:%02d,%ls", now.year, now.month, now.day,
-            now.hour, now.minute, now.second, tool->name);
-    text_copy(text, cap, head);
+    LineOut out = { text, cap, 0 };
+    wchar_t stamp[80];  // six ints of up to 11 characters and five separators
+    wformat(stamp, dimof(stamp), L"%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day, now.hour,
+            now.minute, now.second);
+    int stamp_len = text_length(stamp);
+    put_field(&out, stamp, stamp_len, stamp_len);
+    put(&out, L',');
+    put_field(&out, tool->name, text_length(tool->name), RECORD_HEAD_CAP - 1 - stamp_len - 1);
     for (int i = 0; i < tool->input_count; i++) {
-        wchar_t piece[RECORD_PIECE_CAP];
-        wformat(piece, RECORD_PIECE_CAP, L",%ls=%g", tool->inputs[i].label, values[i]);
-        text_append(text, cap, piece);
+        wchar_t value[RECORD_PIECE_CAP], piece[RECORD_PIECE_CAP];
+        value_text(&tool->inputs[i], values[i], value, RECORD_PIECE_CAP);
+        wformat(piece, RECORD_PIECE_CAP, L"%ls=%ls", tool->inputs[i].label, value);
+        put(&out, L',');
+        put_field(&out, piece, text_length(piece), RECORD_PIECE_CAP - 2);
     }
-    wchar_t tail[RECORD_RESULT_CAP];
-    wformat(tail, RECORD_RESULT_CAP, L",%ls", result);
-    text_append(text, cap, tail);
-    text_append(text, cap, L"\r\n");
-    return cap > 0 ? text_length(text) : 0;
+    put(&out, L',');
+    put_result(&out, result, RECORD_RESULT_CAP - 2);
+    put_text(&out, L"\r\n");
+    return line_end(&out);
 }
 
 // Makes every folder of the chain, parents first. The first three characters (a drive root such as

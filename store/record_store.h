@@ -11,13 +11,21 @@ enum {
     RECORD_FOLDER_CAP = 260,  // "<app-data>\KavriMedSuite\records": MAX_PATH
     RECORD_PATH_CAP   = 520,  // the folder, a separator and "T<id>.csv"
     RECORD_PIECE_CAP  = 128,  // "," label, or "," label "=" value: a label keeps 126 characters
-    RECORD_RESULT_CAP = 256,  // "," result text: the result keeps 254 characters
-    RECORD_LINE_CAP   = 8192, // a record line, CR LF included: room for MAX_INPUTS whole pieces
+
+    // The result text a record keeps whole, whatever it holds: the window's clipboard text, a result
+    // of 4095 characters, "—— " and a verdict of 511 (4096 + 512 + 8 with terminators).
+    RECORD_RESULT_KEPT = 4616,
+    // "," and the result field: quoted, every character a doubled quote at worst, terminator.
+    RECORD_RESULT_CAP = 1 + 2 + 2 * RECORD_RESULT_KEPT + 1,  // 9236
+    // The end of a longer result that a record keeps after the mark of the cut: the verdict.
+    RECORD_RESULT_TAIL = 520,
+    RECORD_LINE_CAP   = 16384, // a record line, CR LF included: room for MAX_INPUTS whole pieces
+                               // and the result field
 
     // Header: "时间,工具" (5), one piece per input, ",结果\r\n" (5), terminator.
     RECORD_HEADER_CAP = 5 + MAX_INPUTS * (RECORD_PIECE_CAP - 1) + 5 + 1,  // 5091
     // Timestamp and tool name: what the line has left after the longest input and result pieces and
-    // CR LF, so every record line the store builds fits its buffer whole (20 + 1786 name characters).
+    // CR LF, so every record line the store builds fits its buffer whole (20 + 2046 name characters).
     RECORD_HEAD_CAP = RECORD_LINE_CAP - MAX_INPUTS * (RECORD_PIECE_CAP - 1) - (RECORD_RESULT_CAP - 1) - 2,
 
     // UTF-8 bytes of one wide character at most: 3 for a UTF-16 unit (a surrogate pair makes 4 from
@@ -54,13 +62,25 @@ struct RecordOutcome {
 // returns.
 int record_file_name(uint32_t tool_id, wchar_t* text, int cap);
 
+// A record file is CSV as spreadsheets read it (RFC 4180): fields separated by commas, and a field
+// that holds a comma, a double quote, CR or LF written in double quotes with each inner quote doubled,
+// so a result of several lines stays one row. Every other field is written as it is, as records
+// always were, so files holding lines of both kinds read alike.
+
 // The header line: "时间,工具", "," and each input label (each piece cut to RECORD_PIECE_CAP - 1
 // characters), ",结果\r\n". Returns the characters written; cap RECORD_HEADER_CAP holds it whole.
 int record_header(const ToolDef* tool, wchar_t* text, int cap);
 
-// The record line: "YYYY-MM-DD hh:mm:ss,<name>", ",<label>=<%g value>" per input, ",<result>", CR LF,
-// with each piece cut to its RECORD_ capacity. values holds tool->input_count values; result may hold
-// line breaks. Returns the characters written; cap RECORD_LINE_CAP holds it whole, CR LF included.
+// The record line: "YYYY-MM-DD hh:mm:ss,<name>", ",<label>=<value>" per input, ",<result>", CR LF.
+// The value of a number is printed with %g (60, 0.5, 1.23457e+06), a choice's as its option text
+// (性别=男), a check's as 是 or 否, a date's as YYYY-MM-DD; a value that no option, tick or date
+// stands for is printed with %g. Each piece is cut to its RECORD_ capacity, a quoted field before its
+// closing quote. result is the window's clipboard text (result, "—— ", verdict) and may hold line
+// breaks; its trailing line breaks are left out. A result whose field would pass RECORD_RESULT_CAP
+// (never one of RECORD_RESULT_KEPT characters or fewer) keeps its beginning and its last
+// RECORD_RESULT_TAIL characters, where the verdict is, around the mark "……（中间过长，已略去）……".
+// values holds tool->input_count values. Returns the characters written; cap RECORD_LINE_CAP holds
+// the line whole, CR LF included; a smaller cap gets the line's beginning.
 int record_line(const ToolDef* tool, const double* values, const wchar_t* result, LocalTime now,
                 wchar_t* text, int cap);
 

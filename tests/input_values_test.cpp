@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <math.h>
 
+#include "base/number_read.h"
+#include "base/wtext.h"
 #include "engine/input_values.h"
+#include "tools/catalogue.h"
 
 static const ToolInput inputs[] = {
     { "a", L"甲", L"", 1.0 }, { "b", L"乙", L"", 2.0 }, { "c", L"丙", L"", 3.0 },
@@ -20,9 +23,12 @@ TEST(InputValuesRead, AcceptedOrRefusedField) {
     } cases[] = {
         { "plain numbers",            { L"600", L"290", L"1.5" },       -1, { 600, 290, 1.5 } },
         { "empty and blanks are 0",   { L"", L"   ", L"\t" },           -1, { 0, 0, 0 } },
-        { "trailing letters ignored", { L"12abc", L"abc", L" 3e2x" },  -1, { 12, 0, 300 } },
-        { "hexadecimal",              { L"0x10", L"-0x1p1", L"1e-3" },  -1, { 16, -2, 0.001 } },
-        { "full-width digits are 0",  { L"６００", L"2", L"3" },        -1, { 0, 2, 3 } },
+        { "full-width digits read",   { L"６００", L"６０．５", L"－3" }, -1, { 600, 60.5, -3 } },
+        { "letter O for zero refused", { L"6O", L"2", L"3" },            0, { OLD, OLD, OLD } },
+        { "unit after it refused",    { L"1", L"60kg", L"3" },           1, { OLD, OLD, OLD } },
+        { "decimal comma refused",    { L"1", L"2", L"60,5" },           2, { OLD, OLD, OLD } },
+        { "hexadecimal refused",      { L"0x10", L"2", L"3" },           0, { OLD, OLD, OLD } },
+        { "exponent refused",         { L"1", L"1e-3", L"3" },           1, { OLD, OLD, OLD } },
         { "overflow refused",         { L"5", L"1e999", L"3" },          1, { OLD, OLD, OLD } },
         { "inf refused",              { L"inf", L"2", L"3" },            0, { OLD, OLD, OLD } },
         { "signed infinity refused",  { L"1", L"2", L"-Infinity" },      2, { OLD, OLD, OLD } },
@@ -106,5 +112,19 @@ TEST(InputValuesRead, EveryKind) {
         wchar_t message[256];
         input_refusal_message(&kind_tool, r, message, 256);
         EXPECT_STREQ(c.message, message);
+    }
+}
+
+// The window shows a number input's default as "%.6g" prints it; that text must read back as a number,
+// or calculating a form left at its defaults would be refused (1e-05 and 1e+06 would be).
+TEST(InputValuesRead, EveryDefaultAsTheBoxShowsItIsANumber) {
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const ToolDef* tool = CATALOGUE[t].get();
+        for (int i = 0; i < tool->input_count; i++) {
+            if (tool->inputs[i].kind != INPUT_NUMBER) continue;
+            wchar_t text[64];
+            wformat(text, 64, L"%.6g", tool->inputs[i].default_value);
+            EXPECT_TRUE(isfinite(input_text_value(text))) << "tool " << CATALOGUE[t].number << " input " << i + 1;
+        }
     }
 }

@@ -2,55 +2,92 @@
 #include <gtest/gtest.h>
 #include <math.h>
 #include <string.h>
+#include <wchar.h>
 
+#include <random>
+#include <string>
+
+#include "base/dimof.h"
 #include "base/number_read.h"
 
-TEST(InputTextValue, Texts) {
+// Texts taken whole as one decimal number; the value compared bit for bit, so the sign of zero counts.
+TEST(InputTextValue, AcceptedTexts) {
     static const struct { const wchar_t* text; double value; } cases[] = {
-        { L"",           0 },
-        { L"    ",       0 },
-        { L"600",        600 },
-        { L"  290",      290 },
-        { L"\t5",        5 },
-        { L"12abc",      12 },     // the rest of the text is ignored
-        { L"abc",        0 },      // no number at the start
-        { L"1,5",        1 },      // "." is the only decimal point
-        { L"+3",         3 },
-        { L"-.5e1",      -5 },
-        { L"0x10",       16 },
-        { L"0x1.8p1",    3 },
-        { L"1e-400",     0 },
-        { L"５",         0 },      // a full-width digit is no number
-        { L"7５",        7 },
-        { L"\u30007",    0 },      // an ideographic space is not skipped
+        { L"600",                  600 },
+        { L"  290 ",               290 },    // blanks around
+        { L"\t5\t",                5 },
+        { L"\u30007\u3000",        7 },      // the ideographic space of a full-width input method
+        { L"+3",                   3 },
+        { L"-1.5",                 -1.5 },
+        { L".5",                   0.5 },
+        { L"5.",                   5 },
+        { L"007",                  7 },
+        { L"-0",                   -0.0 },
+        { L"2.0689655172413794",   2.0689655172413794 },
+        { L"１５５",               155 },    // full-width digits
+        { L"６０．５",             60.5 },   // full-width point
+        { L"60。5",                60.5 },   // the "." key in Chinese punctuation mode
+        { L"－１２",               -12 },    // full-width minus
+        { L"＋1",                  1 },
+        { L"7５",                  75 },     // half and full width mixed, as a switch mid-number gives
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value);
-        EXPECT_EQ(c.value, input_text_value(c.text));
+        double v = input_text_value(c.text);
+        EXPECT_EQ(c.value, v);
+        EXPECT_EQ(signbit(c.value), signbit(v));
     }
 }
 
-// Text that starts like a number but holds none is +0 in both builds (mingw's strtod gives -0 for
-// some); "-0" is a number, minus zero.
-TEST(InputTextValue, NoNumberIsPlusZero) {
-    static const struct { const wchar_t* text; bool negative; } cases[] = {
-        { L"-x", false }, { L"- 5", false }, { L"-.", false }, { L"-e5", false }, { L"+", false },
-        { L"-", false }, { L" -abc", false }, { L"-0", true }, { L"-0.0e3", true },
+// Every other text is NaN, which the calculate command refuses with "请输入数字" and the box focused.
+TEST(InputTextValue, RefusedTexts) {
+    static const wchar_t* const texts[] = {
+        L"6O", L"60kg", L"60 kg", L"60,5", L"60，5", L"1 2", L"1.2.3", L"5-", L"--5", L"+-5", L"- 5",
+        L"1e3", L"1E3", L"1e", L"-.5e1", L"1e-400", L"1e999", L"inf", L"-INF", L"Infinity", L"nan",
+        L"NaN(1)", L"0x10", L"0x1.8p1", L"+", L"-", L".", L"-.", L"。", L"", L"   ", L"abc", L"５中",
+        L"\u2212" L"5", L"1\u00A0", L"\u0665",  // minus sign, no-break space, Arabic-Indic five
+    };
+    for (const wchar_t* text : texts) {
+        SCOPED_TRACE(testing::Message() << "text of " << wcslen(text) << " characters starting "
+                                        << (int)text[0]);
+        EXPECT_TRUE(isnan(input_text_value(text)));
+    }
+}
+
+TEST(InputTextValue, LongestNumberIsABoxFull) {
+    std::wstring text(INPUT_NUMBER_MAX_CHARS, L'9');
+    EXPECT_EQ(1e127, input_text_value((L"  " + text + L"  ").c_str()));
+    EXPECT_TRUE(isnan(input_text_value((text + L"9").c_str())));
+}
+
+// What a box shows for a default: the plain decimal that reads back as the value itself.
+TEST(InputTextPrint, PlainDecimalThatReadsBack) {
+    static const struct { double value; const wchar_t* text; } cases[] = {
+        { 600, L"600" },          { 0.5, L"0.5" },           { 0.1, L"0.1" },
+        { 1234567, L"1234567" },  { 123456.7, L"123456.7" },  // "%.6g" shows 1.23457e+06 and 123457
+        { 1e-7, L"0.0000001" },   { -12.25, L"-12.25" },     { -0.0, L"-0" },
+        { 2.0689655172413794, L"2.0689655172413794" },
+        { 1e200, L"9.9999999999999997e+199" },  // past a box: "%.17g", which the reader refuses
+        { INFINITY, L"inf" },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (int)c.text[1]);
-        double v = input_text_value(c.text);
-        EXPECT_EQ(0.0, v);
-        EXPECT_EQ(c.negative, (bool)signbit(v));
+        SCOPED_TRACE(testing::Message() << c.value);
+        wchar_t text[64];
+        input_text_print(c.value, text, 64);
+        EXPECT_STREQ(c.text, text);
     }
 }
 
-// These are refused by the calculate command, so they must come back as infinity or NaN.
-TEST(InputTextValue, NonFiniteForms) {
-    static const wchar_t* const texts[] = { L"inf", L"-INF", L"Infinity", L"nan", L"-nan", L"NaN(1)", L"1e999", L" -1e400x" };
-    for (const wchar_t* text : texts) {
-        SCOPED_TRACE(testing::Message() << (int)text[0]);
-        EXPECT_FALSE(isfinite(input_text_value(text)));
+// Values of every digit count and scale a definition may give read back exactly from their text.
+TEST(InputTextPrint, RoundTripsThroughTheReader) {
+    std::mt19937_64 rng(20261208);
+    wchar_t text[INPUT_NUMBER_MAX_CHARS + 1];
+    for (int round = 0; round < 20000; round++) {
+        double value = (double)(int64_t)(rng() % 100000000000ull) / pow(10.0, (double)(rng() % 16));
+        if (rng() % 3 == 0) value = -value;
+        if (rng() % 5 == 0) value = ldexp((double)(rng() >> 11), (int)(rng() % 80) - 90);
+        ASSERT_GE(input_text_print(value, text, dimof(text)), 0);
+        ASSERT_EQ(value, input_text_value(text)) << value;
     }
 }
 

@@ -2,11 +2,14 @@
 // stands in for the app-data folder, reopened and compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <math.h>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
 
+#include "base/wtext.h"
 #include "calc/compute.h"
 #include "store/record_store.h"
 
@@ -110,21 +113,66 @@ TEST(RecordLine, TinyCapacitiesWriteNothingPastThem) {
     }
 }
 
-TEST(RecordLine, KeepsLineBreaksOfTheResultAndCutsItAt254Characters) {
-    static const struct { const char* label; std::wstring result; std::wstring kept; } cases[] = {
-        { "several lines", L"甲：1\r\n乙：2\r\n", L"甲：1\r\n乙：2\r\n" },
-        { "254 fits", std::wstring(254, L'果'), std::wstring(254, L'果') },
-        { "255 cut", std::wstring(255, L'果'), std::wstring(254, L'果') },
-        { "4000 cut", std::wstring(4000, L'x'), std::wstring(254, L'x') },
+// The result field: as it is when it needs no quotes, quoted with inner quotes doubled when it holds a
+// comma, a quote or a line break, trailing line breaks left out; RECORD_RESULT_KEPT characters of
+// anything kept whole; past the field, the beginning and the tail around the mark.
+TEST(RecordLine, ResultField) {
+    const int room = RECORD_RESULT_CAP - 2;  // the field after its comma
+    const std::wstring mark = L"……（中间过长，已略去）……";
+    const std::wstring tail(RECORD_RESULT_TAIL - 3, L'尾');  // with "—— ", the last RECORD_RESULT_TAIL
+    static const struct { const char* label; std::wstring result; std::wstring field; } cases[] = {
+        { "plain", L"尿/血比值：2.07", L"尿/血比值：2.07" },
         { "empty", L"", L"" },
+        { "trailing line breaks left out", L"比值：2.07\r\n\r\n", L"比值：2.07" },
+        { "several lines and the verdict", L"甲：1\r\n乙：2\r\n—— 正常", L"\"甲：1\r\n乙：2\r\n—— 正常\"" },
+        { "comma", L"1,5", L"\"1,5\"" },
+        { "quotes doubled", L"称\"甲\"", L"\"称\"\"甲\"\"\"" },
+        { "lone CR", L"a\rb", L"\"a\rb\"" },
+        { "kept whole: every character a quote", std::wstring(RECORD_RESULT_KEPT, L'"'),
+          L"\"" + std::wstring(2 * RECORD_RESULT_KEPT, L'"') + L"\"" },
+        { "plain that fills the field", std::wstring(room, L'x'), std::wstring(room, L'x') },
+        { "one more: cut, the tail kept", std::wstring(room - 1, L'x') + L"\r\n—— " + tail,
+          L"\"" + std::wstring(room - 2 - (int)mark.size() - RECORD_RESULT_TAIL, L'x') + mark + L"—— " + tail + L"\"" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         double value = 1;
-        wchar_t line[RECORD_LINE_CAP];
+        static wchar_t line[RECORD_LINE_CAP];
         record_line(&ONE_INPUT_TOOL, &value, c.result.c_str(), SAVE_TIME, line, RECORD_LINE_CAP);
-        EXPECT_EQ(L"2026-12-07 09:30:05,测试,剂量=1," + c.kept + L"\r\n", line);
+        EXPECT_EQ(L"2026-12-07 09:30:05,测试,剂量=1," + c.field + L"\r\n", line);
+        EXPECT_LE(c.field.size(), (size_t)room);
     }
+}
+
+// Each kind of input as a person reads it; a value that no option, tick or date stands for keeps its
+// number. Name and label fields that need quotes get them.
+static const ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
+static const ToolInput KINDS[] = {
+    { "w", L"体重", L"kg", 60 },
+    choice_input("sex", L"性别", SEX, 1),
+    check_input("chf", L"心衰", 2),
+    date_input("lmp", L"末次月经", 0),
+    { "q", L"引\"号", L"", 0 },
+};
+static const ToolDef KIND_TOOL = { 9, L"甲,乙", nullptr, L"", L"", nullptr, 5, KINDS, 0, nullptr, 0, nullptr, 0 };
+
+TEST(RecordLine, InputKinds) {
+    static const struct { double values[5]; const wchar_t* pieces; } cases[] = {
+        { { 60.5, 1, 0, 20521, 1 },      L"体重=60.5,性别=男,心衰=否,末次月经=2026-03-09,\"引\"\"号=1\"" },
+        { { 1234567, 2, 2, 0, -0.0 },    L"体重=1.23457e+06,性别=女,心衰=是,末次月经=1970-01-01,\"引\"\"号=-0\"" },
+        { { 0, 3, 1, 20521.5, 0 },       L"体重=0,性别=3,心衰=1,末次月经=20521.5,\"引\"\"号=0\"" },
+        { { 0, NAN, 0, 2932897, 0 },     L"体重=0,性别=nan,心衰=否,末次月经=2.9329e+06,\"引\"\"号=0\"" },
+        { { 0, 1, 0, -719162, 0 },       L"体重=0,性别=男,心衰=否,末次月经=0001-01-01,\"引\"\"号=0\"" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.values[0]);
+        wchar_t line[RECORD_LINE_CAP];
+        record_line(&KIND_TOOL, c.values, L"r", SAVE_TIME, line, RECORD_LINE_CAP);
+        EXPECT_EQ(std::wstring(L"2026-12-07 09:30:05,\"甲,乙\",") + c.pieces + L",r\r\n", line);
+    }
+    wchar_t header[RECORD_HEADER_CAP];
+    record_header(&KIND_TOOL, header, RECORD_HEADER_CAP);
+    EXPECT_STREQ(L"时间,工具,体重,性别,心衰,末次月经,\"引\"\"号\",结果\r\n", header);
 }
 
 // ---- record_append
@@ -136,8 +184,10 @@ TEST(RecordAppend, NewFileThenAppendThenRecreatedAfterDeletion) {
     wchar_t result[4096], verdict[512], copy[8192];
     int level;
     tool_compute(tool, values, result, 4096, verdict, 512, &level, copy, 8192);
+    wformat(copy, 8192, L"%ls—— %ls", result, verdict);  // as the window saves it: result and verdict
     const std::string header = "\xEF\xBB\xBF时间,工具,尿渗透压,血渗透压,结果\r\n";
-    const std::string line = "2026-12-07 09:30:05,尿/血渗透压比,尿渗透压=600,血渗透压=290,尿/血比值：2.07\r\n\r\n";
+    const std::string line = "2026-12-07 09:30:05,尿/血渗透压比,尿渗透压=600,血渗透压=290,"
+                             "\"尿/血比值：2.07\r\n—— 浓缩功能大致正常\"\r\n";
     fs::path file = record_file(appdata, "T115.csv");
 
     RecordOutcome first = save(tool, values, copy, appdata);
@@ -186,9 +236,9 @@ TEST(RecordAppend, WritesSixteenLongChineseLabelsWhole) {
         expected_header += L"," + w.label;
         expected_line += L"," + w.label + L"=" + std::to_wstring(1000 + i);
     }
-    std::wstring result = std::wstring(200, L'果') + L"\r\n";
+    std::wstring result = std::wstring(200, L'果') + L"\r\n—— 正常";
     expected_header += L",结果\r\n";
-    expected_line += L"," + result + L"\r\n";
+    expected_line += L",\"" + result + L"\"\r\n";
 
     RecordOutcome outcome = save(&w.tool, values, result.c_str(), appdata);
     EXPECT_EQ(RECORD_SAVED, outcome.status);
@@ -206,7 +256,7 @@ TEST(RecordAppend, WritesTheLongestLineOfWidestCharactersWhole) {
     WideTool w = { std::wstring(3000, widest), std::wstring(200, widest) };
     make_wide_tool(&w);
     double values[MAX_VALUES] = {};
-    std::wstring result(300, widest);
+    std::wstring result(RECORD_RESULT_CAP - 2, widest);
     std::wstring label_piece = L"," + w.label.substr(0, RECORD_PIECE_CAP - 2);
     std::wstring header = L"时间,工具", line = L"2026-12-07 09:30:05,";
     line += w.name.substr(0, RECORD_HEAD_CAP - 1 - line.size());
@@ -215,7 +265,7 @@ TEST(RecordAppend, WritesTheLongestLineOfWidestCharactersWhole) {
         line += label_piece;
     }
     header += L",结果\r\n";
-    line += L"," + result.substr(0, RECORD_RESULT_CAP - 2) + L"\r\n";
+    line += L"," + result + L"\r\n";
     EXPECT_EQ(RECORD_LINE_CAP - 1u, line.size());
 
     RecordOutcome outcome = save(&w.tool, values, result.c_str(), appdata);

@@ -1,10 +1,12 @@
-// Tests of the report routines (param_get, param_get_int, report_line) and of the dispatch by kind,
-// the fallback text included.
+// Tests of the report routines (param_get, param_get_int, report_line), of the dispatch by kind, the
+// fallback text included, and of the parameters each report declares.
 #include <gtest/gtest.h>
 #include <math.h>
 
 #include "base/dimof.h"
 #include "report_tool.h"
+#include "reports/report_params.h"
+#include "tools/catalogue.h"
 
 static const ToolInput PARAM_INPUTS[] = {
     { "kind",  L"类型一", nullptr, 0 },
@@ -141,7 +143,7 @@ TEST(ReportBuild, EachKindReachesItsReport) {
         const wchar_t* first_line;
         const wchar_t* verdict;
     } cases[] = {
-        { 1,  L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。", L"已生成轮转排班表，可复制到排班本或表格" },
+        { 1,  L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每人按 D、N、R 循环，夜班后休息；每日每班 0～1 人，按人员顺序滚动。", L"已生成轮转排班表，可复制到排班本或表格" },
         { 2,  L"首剂时间 0:00，间隔 8 小时，共 1 次：",                                          L"给药时间表已生成，注意首剂与夜间给药时间" },
         { 3,  L"标准采血顺序（按添加剂，避免交叉污染）：",                                        L"按标准顺序采血可减少溶血与交叉污染" },
         { 4,  L"常见检验危急值（参考，需以本院文件为准）：",                                      L"危急值必须闭环：报告、接收、处理、记录" },
@@ -161,5 +163,90 @@ TEST(ReportBuild, EachKindReachesItsReport) {
         EXPECT_EQ(std::wstring(c.first_line), line_at(run.text, 0));
         EXPECT_STREQ(c.verdict, run.verdict);
         EXPECT_EQ(0, run.level);
+    }
+}
+
+// The keys a report declares are the keys it reads: over a tool that carries every declared key at 2,
+// moving one of the report's own keys to 3 changes its text, moving any other key changes nothing.
+TEST(ReportParams, EachReportReadsExactlyTheKeysItDeclares) {
+    const char* keys[MAX_REPORT_KEYS];
+    const int count = report_all_keys(keys, MAX_REPORT_KEYS);
+    ToolInput inputs[MAX_REPORT_KEYS];
+    for (int i = 0; i < count; i++) inputs[i] = { keys[i], L"参数", nullptr, 2 };
+    ToolDef tool = report_tool(1, inputs);
+    tool.input_count = count;
+    for (uint32_t kind = 1; kind <= REPORT_KINDS; kind++) {
+        tool.report_kind = kind;
+        auto text = [&](int moved) {
+            double values[MAX_REPORT_KEYS];
+            for (int i = 0; i < count; i++) values[i] = i == moved ? 3 : 2;
+            static ReportRun run;
+            run.text[0] = run.verdict[0] = 0;
+            if (kind == 7) report_followup_on(20521, &tool, values, run.text, REPORT_CAP, run.verdict, VERDICT_CAP);
+            else run_report(tool, values, &run);
+            return std::wstring(run.text);
+        };
+        const std::wstring unmoved = text(-1);
+        for (int i = 0; i < count; i++) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << ", key " << keys[i]);
+            bool declared = false;
+            for (const char* key : report_params(kind)->keys) declared = declared || (key && report_key_equals(key, keys[i]));
+            EXPECT_EQ(declared, text(i) != unmoved);
+        }
+    }
+}
+
+// Every report tool of the catalogue carries exactly its report's parameters, as report_tool_check
+// asserts when the tool compiles; this catches a report tool checked by tool_check alone.
+TEST(ReportParams, EveryReportToolCarriesItsReportsParameters) {
+    int report_tools = 0;
+    for (int t = 0; t < CATALOGUE_COUNT; t++) {
+        const ToolDef* tool = CATALOGUE[t].get();
+        if (tool->report_kind == 0) continue;
+        SCOPED_TRACE(CATALOGUE[t].file_stem);
+        report_tools++;
+        ReportParamFault fault = report_param_fault(*tool);
+        EXPECT_EQ(REPORT_PARAMS_OK, fault.error) << "at " << fault.at;
+    }
+    EXPECT_EQ(REPORT_KINDS, report_tools);
+}
+
+// The option lists of the report tools name the rows they select: choosing an option shows the line
+// that names it (for the critical values, the first test of the group), so a list out of order with
+// its report fails here while the codes, and so every vector, still agree.
+TEST(ReportParams, EachOptionSelectsTheRowThatNamesIt) {
+    static const wchar_t* const CRITICAL_FIRST_TESTS[] = {
+        L"血钾", L"血糖", L"白细胞", L"INR", L"血培养", L"肌钙蛋白", L"本院《危急值报告目录》",
+    };
+    static const struct {
+        uint32_t              kind;
+        const ToolOption*     options;
+        int                   count;
+        int                   line;   // the line of the chosen row that names it, 0-based
+        const wchar_t* const* names;  // what that line holds for each option; null: the option's text
+    } cases[] = {
+        { 3,  BLOOD_DRAW_ITEMS,   dimof(BLOOD_DRAW_ITEMS),   8, nullptr },
+        { 4,  CRITICAL_GROUPS,    dimof(CRITICAL_GROUPS),    1, CRITICAL_FIRST_TESTS },
+        { 5,  HIGH_ALERT_CLASSES, dimof(HIGH_ALERT_CLASSES), 1, nullptr },
+        { 6,  COMPAT_DRUGS,       dimof(COMPAT_DRUGS),       0, nullptr },
+        { 11, LAB_PANELS,         dimof(LAB_PANELS),         0, nullptr },
+    };
+    static_assert(dimof(CRITICAL_FIRST_TESTS) == dimof(CRITICAL_GROUPS), "a test per group");
+    for (const auto& c : cases) {
+        // The report's own parameters, each set to the option (both drugs for the compatibility check).
+        ToolInput inputs[MAX_REPORT_PARAMS] = {};
+        int count = 0;
+        for (const char* key : report_params(c.kind)->keys)
+            if (key) inputs[count++] = { key, L"参数", nullptr, 0 };
+        ToolDef tool = report_tool(c.kind, inputs);
+        tool.input_count = count;
+        for (int k = 0; k < c.count; k++) {
+            SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", option " << k + 1);
+            const double values[MAX_REPORT_PARAMS] = { c.options[k].value, c.options[k].value };
+            static ReportRun run;
+            run_report(tool, values, &run);
+            const wchar_t* name = c.names ? c.names[k] : c.options[k].text;
+            EXPECT_NE(std::wstring::npos, line_at(run.text, c.line).find(name));
+        }
     }
 }

@@ -1,4 +1,5 @@
-// Tests of the shift rota: whole texts, the rotation, the bounds and the cut of the longest rota.
+// Tests of the shift rota: whole texts, the rotation (rest after every night, each shift to one nurse
+// in three), the rule line's count, the bounds and the longest rota.
 #include <gtest/gtest.h>
 
 #include "report_tool.h"
@@ -8,8 +9,11 @@ static const ToolInput ROTA_INPUTS[] = {
     { "days",   L"天数", L"天", 7 },
 };
 
-static const wchar_t ROTA_RULE[] =
-    L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\r\n";
+// The rule line with the nurses on each shift of a day.
+static std::wstring rota_rule(const wchar_t* per_shift) {
+    return std::wstring(L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每人按 D、N、R 循环，夜班后休息；每日每班 ") +
+           per_shift + L" 人，按人员顺序滚动。\r\n";
+}
 static const wchar_t ROTA_HINT[] =
     L"\r\n提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。\r\n";
 
@@ -17,15 +21,15 @@ TEST(ReportRota, ThreeNursesOverThreeDays) {
     const double values[] = { 3, 3 };
     ReportRun run;
     run_report(report_tool(1, ROTA_INPUTS), values, &run);
-    EXPECT_EQ(std::wstring(ROTA_RULE) +
+    EXPECT_EQ(rota_rule(L"1") +
                   L"人员：3 人；周期：3 天\r\n"
                   L"\r\n"
                   L"护士01：\r\n"
-                  L"  1日D 2日R 3日N \r\n"
+                  L"  1日D 2日N 3日R \r\n"
                   L"护士02：\r\n"
-                  L"  1日N 2日D 3日R \r\n"
+                  L"  1日N 2日R 3日D \r\n"
                   L"护士03：\r\n"
-                  L"  1日R 2日N 3日D \r\n" +
+                  L"  1日R 2日D 3日N \r\n" +
                   ROTA_HINT,
               run.text);
     EXPECT_STREQ(L"已生成轮转排班表，可复制到排班本或表格", run.verdict);
@@ -35,7 +39,7 @@ TEST(ReportRota, ThreeNursesOverThreeDays) {
 TEST(ReportRota, WithoutParametersOneNurseOneDay) {
     ReportRun run;
     run_report(report_tool_bare(1), nullptr, &run);
-    EXPECT_EQ(std::wstring(ROTA_RULE) + L"人员：1 人；周期：1 天\r\n\r\n护士01：\r\n  1日D \r\n" + ROTA_HINT,
+    EXPECT_EQ(rota_rule(L"0～1") + L"人员：1 人；周期：1 天\r\n\r\n护士01：\r\n  1日D \r\n" + ROTA_HINT,
               run.text);
 }
 
@@ -43,9 +47,9 @@ TEST(ReportRota, FourthNurseRepeatsTheFirst) {
     const double values[] = { 4, 2 };
     ReportRun run;
     run_report(report_tool(1, ROTA_INPUTS), values, &run);
-    EXPECT_EQ(L"  1日D 2日R ", line_at(run.text, 4));
+    EXPECT_EQ(L"  1日D 2日N ", line_at(run.text, 4));
     EXPECT_EQ(L"护士04：", line_at(run.text, 9));
-    EXPECT_EQ(L"  1日D 2日R ", line_at(run.text, 10));
+    EXPECT_EQ(L"  1日D 2日N ", line_at(run.text, 10));
 }
 
 TEST(ReportRota, SummaryPrintsTheBoundedCounts) {
@@ -72,21 +76,59 @@ TEST(ReportRota, SummaryPrintsTheBoundedCounts) {
     }
 }
 
-TEST(ReportRota, LongestRotaIs6390CharactersAndIsCutAt4095) {
+// For every team size over the longest period: every nurse rests the day after a night shift, each day
+// gives each shift to n / 3 nurses (rounded down or up), and the rule line says how many.
+TEST(ReportRota, RestFollowsEveryNightAndEachShiftTakesAThird) {
+    const ToolDef tool = report_tool(1, ROTA_INPUTS);
+    for (int n = 1; n <= 40; n++) {
+        SCOPED_TRACE(n);
+        const double values[] = { (double)n, 31 };
+        static ReportRun run;
+        run_report(tool, values, &run);
+        int on_shift[31][3] = {};
+        for (int i = 0; i < n; i++) {
+            std::wstring cells = line_at(run.text, 4 + 2 * i);
+            wchar_t previous = 0;
+            for (int day = 1; day <= 31; day++) {
+                wchar_t cell[16];
+                swprintf(cell, 16, L" %d日", day);
+                size_t at = cells.find(cell);
+                ASSERT_NE(std::wstring::npos, at) << "nurse " << i + 1 << " day " << day;
+                wchar_t shift = cells[at + wcslen(cell)];
+                if (previous == L'N') EXPECT_EQ(L'R', shift) << "nurse " << i + 1 << " day " << day;
+                on_shift[day - 1][shift == L'D' ? 0 : shift == L'N' ? 1 : 2]++;
+                previous = shift;
+            }
+        }
+        for (int day = 0; day < 31; day++)
+            for (int s = 0; s < 3; s++) {
+                EXPECT_GE(on_shift[day][s], n / 3);
+                EXPECT_LE(on_shift[day][s], (n + 2) / 3);
+            }
+        wchar_t per_shift[16];
+        if (n % 3 == 0) swprintf(per_shift, 16, L"%d", n / 3);
+        else swprintf(per_shift, 16, L"%d～%d", n / 3, n / 3 + 1);
+        EXPECT_EQ(rota_rule(per_shift), line_at(run.text, 0) + L"\r\n");
+    }
+}
+
+TEST(ReportRota, LongestRotaIs6413CharactersAndFitsTheResultText) {
     const double values[] = { 40, 31 };
     const ToolDef tool = report_tool(1, ROTA_INPUTS);
     ReportRun whole;
-    run_report(tool, values, &whole);
+    run_report(tool, values, &whole, REPORT_TEXT_CAP);
     const std::wstring text = whole.text;
-    EXPECT_EQ(6390u, text.size());
+    EXPECT_EQ(6413u, text.size());
+    EXPECT_LT(text.size(), (size_t)REPORT_TEXT_CAP);
     EXPECT_EQ(3 + 2 * 40 + 2, line_count(whole.text));
     EXPECT_EQ(L"护士40：", line_at(whole.text, 3 + 2 * 39));
-    EXPECT_EQ(L"  1日D 2日R 3日N 4日D 5日R 6日N 7日D 8日R 9日N 10日D 11日R 12日N 13日D 14日R 15日N "
-              L"16日D 17日R 18日N 19日D 20日R 21日N 22日D 23日R 24日N 25日D 26日R 27日N 28日D 29日R "
-              L"30日N 31日D ",
+    EXPECT_EQ(L"  1日D 2日N 3日R 4日D 5日N 6日R 7日D 8日N 9日R 10日D 11日N 12日R 13日D 14日N 15日R "
+              L"16日D 17日N 18日R 19日D 20日N 21日R 22日D 23日N 24日R 25日D 26日N 27日R 28日D 29日N "
+              L"30日R 31日D ",
               line_at(whole.text, 4 + 2 * 39));  // nurse 40 runs like nurse 1
     EXPECT_EQ(std::wstring(ROTA_HINT), text.substr(text.size() - wcslen(ROTA_HINT)));
 
+    // A smaller text keeps the start, cut within its capacity.
     ReportRun cut;
     cut.text[4096] = L'#';
     run_report(tool, values, &cut, 4096);

@@ -6,6 +6,8 @@
 //   then "> line" lines (the whole result text, exact) or "~ line" lines (lines it must contain).
 // "#" starts a comment line; blank lines are ignored.
 #pragma once
+#include <math.h>
+
 #include <string>
 #include <vector>
 
@@ -67,6 +69,21 @@ inline bool vector_int(const std::wstring& s, int* out) {
     return used == t.size();
 }
 
+// The value of a number token as a box reads it. The one exception: a far value may be written with an
+// exponent (1e12; 1e308 has 309 digits, past the 127 characters of a box), which a box refuses; such a
+// token is read with number_read, so the reports' far limits stay tested. NaN when neither reads it whole.
+inline double vector_number(const std::wstring& token) {
+    double value = input_text_value(token.c_str());
+    if (!isnan(value) || token.find_first_of(L"eE") == std::wstring::npos ||
+        token.find_first_not_of(L"0123456789.+-eE") != std::wstring::npos)
+        return value;
+    std::string ascii;
+    for (wchar_t c : token) ascii += c > 0 && c < 0x80 ? (char)c : '?';
+    const char* end = nullptr;
+    value = number_read(ascii.c_str(), &end);
+    return *end == 0 && end != ascii.c_str() ? value : NAN;
+}
+
 // Reads every case of a tool's vectors text.
 inline std::vector<ToolVector> tool_vectors_read(const ToolDef* tool, const char* text) {
     std::vector<ToolVector> cases;
@@ -107,6 +124,12 @@ inline std::vector<ToolVector> tool_vectors_read(const ToolDef* tool, const char
         }
         v.inputs = vector_words(columns[0]);
         if ((int)v.inputs.size() != tool->input_count) v.error = "the number of inputs is not the tool's";
+        for (size_t i = 0; i < v.inputs.size() && v.error.empty(); i++) {
+            int64_t day = 0;
+            bool date = i < (size_t)tool->input_count && tool->inputs[i].kind == INPUT_DATE &&
+                        civil_date_read(v.inputs[i].c_str(), &day);
+            if (!date && isnan(vector_number(v.inputs[i]))) v.error = "an input is not a number a box accepts";
+        }
         if (report) {
             if (!vector_int(columns[1], &v.level)) v.error = "the level is not a number";
             v.verdict = vector_trim(columns[2]);
@@ -125,7 +148,7 @@ inline std::vector<ToolVector> tool_vectors_read(const ToolDef* tool, const char
 
 struct VectorRun {
     double  values[MAX_VALUES] = {};
-    wchar_t result[4096];   // the window's buffers
+    wchar_t result[REPORT_TEXT_CAP];  // the window's buffers
     wchar_t verdict[512];
     wchar_t copy[8192];
     int     level = 0;
@@ -139,11 +162,12 @@ inline void tool_vector_run(const ToolDef* tool, const ToolVector& v, VectorRun*
     for (int i = 0; i < tool->input_count && i < (int)v.inputs.size(); i++) {
         int64_t day = 0;
         if (tool->inputs[i].kind == INPUT_DATE && civil_date_read(v.inputs[i].c_str(), &day)) run->values[i] = (double)day;
-        else run->values[i] = input_text_value(v.inputs[i].c_str());
+        else run->values[i] = vector_number(v.inputs[i]);
     }
     if (tool->report_kind == 7) {  // the follow-up plan
-        run->level = report_followup_on(vector_today(), tool, run->values, run->result, 4096, run->verdict, 512);
+        run->level = report_followup_on(vector_today(), tool, run->values, run->result, REPORT_TEXT_CAP,
+                                        run->verdict, 512);
         return;
     }
-    tool_compute(tool, run->values, run->result, 4096, run->verdict, 512, &run->level, run->copy, 8192);
+    tool_compute(tool, run->values, run->result, REPORT_TEXT_CAP, run->verdict, 512, &run->level, run->copy, 8192);
 }

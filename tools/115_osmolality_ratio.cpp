@@ -32,6 +32,7 @@ static constexpr ToolDef tool = {
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,
     .report_kind = 0,
+    .search    = "osm uosm nxstyb styb nsty",
     .failed_output = FAILED_PRINTS_VALUE,  // the design of this tool: a failed ratio prints its value
 };
 static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");

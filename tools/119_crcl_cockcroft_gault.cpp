@@ -51,6 +51,7 @@ static constexpr ToolDef tool = {
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,
     .report_kind = 0,
+    .search    = "crcl ccr cg cockcroft-gault jgqcl cggs",
 };
 static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 

@@ -48,6 +48,7 @@ static constexpr ToolDef tool = {
     .output_count = dimof(outputs), .outputs = outputs,
     .rule_count = dimof(rules),     .rules = rules,
     .report_kind = 0,
+    .search    = "qtc qt jzqtjq qtjq",
 };
 static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 

@@ -4,8 +4,8 @@
 
 // Brott T et al., Stroke 1989;20:864-870, items and grades of the current NIH form; total 0–42 with the
 // bands 0 no deficit, 1–4 minor, 5–15 moderate, 16–20 moderate to severe, 21–42 severe. Every choice
-// lists its options in the form's order and starts at the normal 0. Six items may be untestable
-// (amputation, joint fusion, intubation: "UN"); UN is the code 9, which no grade uses: it scores 0, as
+// lists its options in the form's order and starts unselected, so no item is scored by omission. Six
+// items may be untestable (amputation, joint fusion, intubation: "UN"); UN is the code 9, which no grade uses: it scores 0, as
 // the form says, and the second output counts those items so that a total lowered by them is seen.
 static constexpr ToolOption LOC[] = {
     { L"清醒", 0 }, { L"嗜睡 轻刺激可唤醒", 1 }, { L"昏睡 反复或强刺激才有反应", 2 }, { L"昏迷 仅反射或无反应", 3 },
@@ -39,21 +39,21 @@ static constexpr ToolOption NEGLECT[] = { { L"无", 0 }, { L"一种感觉模式�
 
 static constexpr ToolInput inputs[] = {
     //            key           label             options        default
-    choice_input("loc",        L"1a意识水平",    LOC,           0),
-    choice_input("locq",       L"1b提问",        LOC_QUESTIONS, 0),
-    choice_input("locc",       L"1c指令",        LOC_COMMANDS,  0),
-    choice_input("gaze",       L"2凝视",         GAZE,          0),
-    choice_input("visual",     L"3视野",         VISUAL,        0),
-    choice_input("face",       L"4面瘫",         FACE,          0),
-    choice_input("arm_l",      L"5a左上肢运动",  ARM,           0),
-    choice_input("arm_r",      L"5b右上肢运动",  ARM,           0),
-    choice_input("leg_l",      L"6a左下肢运动",  LEG,           0),
-    choice_input("leg_r",      L"6b右下肢运动",  LEG,           0),
-    choice_input("ataxia",     L"7共济失调",     ATAXIA,        0),
-    choice_input("sensory",    L"8感觉",         SENSORY,       0),
-    choice_input("language",   L"9语言",         LANGUAGE,      0),
-    choice_input("dysarthria", L"10构音障碍",    DYSARTHRIA,    0),
-    choice_input("neglect",    L"11忽视",        NEGLECT,       0),
+    choice_input("loc",        L"1a意识水平",    LOC,           0, START_EMPTY),
+    choice_input("locq",       L"1b提问",        LOC_QUESTIONS, 0, START_EMPTY),
+    choice_input("locc",       L"1c指令",        LOC_COMMANDS,  0, START_EMPTY),
+    choice_input("gaze",       L"2凝视",         GAZE,          0, START_EMPTY),
+    choice_input("visual",     L"3视野",         VISUAL,        0, START_EMPTY),
+    choice_input("face",       L"4面瘫",         FACE,          0, START_EMPTY),
+    choice_input("arm_l",      L"5a左上肢运动",  ARM,           0, START_EMPTY),
+    choice_input("arm_r",      L"5b右上肢运动",  ARM,           0, START_EMPTY),
+    choice_input("leg_l",      L"6a左下肢运动",  LEG,           0, START_EMPTY),
+    choice_input("leg_r",      L"6b右下肢运动",  LEG,           0, START_EMPTY),
+    choice_input("ataxia",     L"7共济失调",     ATAXIA,        0, START_EMPTY),
+    choice_input("sensory",    L"8感觉",         SENSORY,       0, START_EMPTY),
+    choice_input("language",   L"9语言",         LANGUAGE,      0, START_EMPTY),
+    choice_input("dysarthria", L"10构音障碍",    DYSARTHRIA,    0, START_EMPTY),
+    choice_input("neglect",    L"11忽视",        NEGLECT,       0, START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {

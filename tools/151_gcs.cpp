@@ -6,8 +6,8 @@
 // withdrawal, 3 abnormal flexion), total 3–15; 13–15 mild, 9–12 moderate, ≤8 severe, and in Chinese
 // head-injury grading 6–8 重型, 3–5 特重型. An intubated or tracheostomised patient's verbal response
 // cannot be tested ("T"): it is the code 9, which no grade uses, counted as 1 so that the total
-// (3–11) is a lower bound, and its own verdicts say so. Every choice starts at the normal response;
-// a choice has no empty state, so the lowest grades are never reached by omission.
+// (3–11) is a lower bound, and its own verdicts say so. Every choice starts unselected: a response
+// must be chosen, so neither the normal total nor a low grade is ever reached by omission.
 static constexpr ToolOption EYE[] = { { L"自动睁眼", 4 }, { L"呼唤睁眼", 3 }, { L"刺痛睁眼", 2 }, { L"不睁眼", 1 } };
 static constexpr ToolOption VERBAL[] = {
     { L"回答正确", 5 }, { L"回答错乱", 4 }, { L"用词不当", 3 }, { L"只能发音", 2 }, { L"无发音", 1 },
@@ -20,9 +20,9 @@ static constexpr ToolOption MOTOR[] = {
 
 static constexpr ToolInput inputs[] = {
     //            key       label        options  default
-    choice_input("eye",    L"睁眼反应", EYE,     4),
-    choice_input("verbal", L"语言反应", VERBAL,  5),
-    choice_input("motor",  L"运动反应", MOTOR,   6),
+    choice_input("eye",    L"睁眼反应", EYE,     4, START_EMPTY),
+    choice_input("verbal", L"语言反应", VERBAL,  5, START_EMPTY),
+    choice_input("motor",  L"运动反应", MOTOR,   6, START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {

@@ -1,6 +1,6 @@
 // Tool 201: rolling three-shift rota for a nursing team (report kind 1). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // The report bounds nurses to 1-40 and days to 1-31 and truncates fractions. The defaults, six
 // nurses over one week, give two nurses on each shift every day.
@@ -16,15 +16,14 @@ static constexpr ToolDef tool = {
     .purpose   = L"按人数与天数生成白班、夜班、休息滚动排班表",
     .category  = L"护理部",
     .reference = L"科室三班轮转排班惯例（白班 D、夜班 N、休息 R 按人员顺序滚动），非国家或行业标准",
-    .note      = L"D 白班，N 夜班，R 休息；每人按 D、R、N 循环，起点逐人后移一班，每班人数约为总人数的三分之一"
-                 L"（排班规则行的“每日每班 1 人”指 3 人时）。人数 1～40、"
-                 L"天数 1～31，超出按边界取值，小数舍去。窗口最多显示 4095 字，人多天长时排班表会被"
-                 L"截断（如 31 天时 26 人起），请分组生成。",
+    .note      = L"D 白班，N 夜班，R 休息；每人按 D、N、R 循环，夜班后即休息，起点逐人前移一班，"
+                 L"每班约为总人数的三分之一。人数 1～40、天数 1～31，超出按边界取值，小数舍去。",
     .input_count = dimof(inputs),  .inputs = inputs,
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 201 - 200,
+    .search    = "pb sbpb hssblzpb",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

@@ -1,6 +1,6 @@
 // Tool 202: clock times of doses at equal intervals (report kind 2). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // The start is a clock hour on the 24-hour clock with fractions as minutes (7.5 is 07:30); the
 // report takes a start below 0 as 0, an interval not above 0 as 8 hours, and bounds the count to
@@ -24,7 +24,8 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 202 - 200,
+    .search    = "gysjb gysj",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

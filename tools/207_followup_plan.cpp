@@ -1,6 +1,6 @@
 // Tool 207: dates of follow-up visits counted from today (report kind 7). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // Day 0 is today; the report takes a gap below 1 as 7 days and bounds the visits to 1-20.
 // Defaults: a first visit one week after discharge, then every two weeks, three visits in all.
@@ -23,7 +23,8 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 207 - 200,
+    .search    = "sf sfjh",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

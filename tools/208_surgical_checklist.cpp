@@ -1,6 +1,6 @@
 // Tool 208: surgical safety checklist in three checks (report kind 8). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // The report reads no parameter, so the tool has no input field: calculate shows the checklist.
 // Its three checks (before anaesthesia, before incision, before the patient leaves the theatre),
@@ -18,7 +18,8 @@ static constexpr ToolDef tool = {
     .output_count = 0,  .outputs = nullptr,
     .rule_count = 0,    .rules = nullptr,
     .report_kind = 208 - 200,
+    .search    = "hcb ssaqhcb",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

@@ -1,6 +1,6 @@
 // Tool 209: nursing handover template, one line per bed (report kind 9). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // The report bounds the beds to 1-30 and numbers them from 01; ten beds suit one nurse's group.
 static constexpr ToolInput inputs[] = {
@@ -20,7 +20,8 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 209 - 200,
+    .search    = "jb jbbg jbbgmb",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

@@ -1,6 +1,6 @@
 // Tool 210: bedside intravenous infusion card (report kind 10). Exports tool_get.
 #include "base/dimof.h"
-#include "engine/tool_check.h"
+#include "reports/report_params.h"
 
 // The card prints the dose without a unit, so the dose is typed in the order's own unit. The
 // hourly volume is drops per minute x 3: 60 minutes over the 20 drops per ml of a standard giving
@@ -25,7 +25,8 @@ static constexpr ToolDef tool = {
     .output_count = 0,             .outputs = nullptr,
     .rule_count = 0,               .rules = nullptr,
     .report_kind = 210 - 200,
+    .search    = "syk jmsyk",
 };
-static_assert(tool_check(tool), "the tool definition breaks an invariant; the error above names it");
+static_assert(report_tool_check(tool), "the tool definition breaks an invariant; the error above names it");
 
 const ToolDef* tool_get() { return &tool; }

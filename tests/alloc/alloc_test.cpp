@@ -1,5 +1,5 @@
-// Proves that tool_compute and report_build allocate nothing on the heap, for the built-in tool and
-// for every report kind. Counts the allocator's calls while they run: through AddressSanitizer's
+// Proves that tool_compute, report_build and the record store's text builders allocate nothing on the
+// heap, for the built-in tool, every report kind and a record line of every input kind. Counts the allocator's calls while they run: through AddressSanitizer's
 // allocation hook in the sanitized build, otherwise by wrapping the C library's malloc family.
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -8,6 +8,7 @@
 #include "calc/compute.h"
 #include "platform/platform.h"
 #include "reports/report.h"
+#include "store/record_store.h"
 
 // The hook has no context argument, so the count lives here; only this test executable has it.
 static volatile bool counting = false;
@@ -110,4 +111,25 @@ TEST(NoHeapAllocation, ComputeAndEveryReportKind) {
         EXPECT_EQ(0, through_compute) << "kind " << kind;
         EXPECT_EQ(0, direct) << "kind " << kind;
     }
+}
+
+// The text of a save: header and record line, with every input kind and a result that is quoted and
+// cut. (The save's own file calls go to the operating system.)
+TEST(NoHeapAllocation, RecordHeaderAndLine) {
+    static const ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
+    static const ToolInput inputs[] = {
+        { "w", L"体重", L"kg", 60 }, choice_input("sex", L"性别", SEX, 1), check_input("chf", L"心衰", 2),
+        date_input("day", L"日期", 20521),
+    };
+    ToolDef tool = *tool_get();
+    tool.inputs = inputs;
+    tool.input_count = dimof(inputs);
+    const double values[] = { 60.5, 2, 2, 20521 };
+    static wchar_t result[12000], header[RECORD_HEADER_CAP], line[RECORD_LINE_CAP];
+    for (int i = 0; i < dimof(result) - 1; i++) result[i] = i % 50 == 0 ? L'"' : i % 50 == 1 ? L'\n' : L'果';
+    long count = allocations_during([&] {
+        record_header(&tool, header, dimof(header));
+        record_line(&tool, values, result, LocalTime{ 2026, 3, 9, 7, 5, 3 }, line, dimof(line));
+    });
+    EXPECT_EQ(0, count);
 }

@@ -50,6 +50,11 @@ extern const ScenarioList KINDS_SCENARIOS;
 int family_run(const std::wstring& list, const std::wstring& reference, const std::wstring& artifacts,
                const std::string& only);
 
+// The index window test (e2e_index.cpp): medtool-index.exe copied into a new folder beside one
+// stand-in tool exe, searched, driven by keys and mouse, opening the stand-in and a missing exe.
+// Returns the exit code.
+int index_run(const std::wstring& index_exe, const std::wstring& stand_in_exe, const std::wstring& artifacts);
+
 // Paths the runner was given (Windows form).
 struct DriverPaths {
     std::wstring builtin_exe, wide_exe, no_input_exe, kinds_exe, artifacts;

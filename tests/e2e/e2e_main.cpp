@@ -3,6 +3,7 @@
 // compares it with the native run (e2e_family.cpp). Usage:
 //   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR [NAME_PART]
 //   e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]
+//   e2e_driver --index MEDTOOL_INDEX.exe STAND_IN.exe ARTIFACTS_DIR
 // Paths may be Unix paths (run under Wine); NAME_PART runs only scenarios whose name contains it.
 // Exits 0 when every scenario (every exe) passed.
 #include <stdio.h>
@@ -60,10 +61,13 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 5 && std::wstring(argv[1]) == L"--family")
         return family_run(windows_path(argv[2]), windows_path(argv[3]), windows_path(argv[4]),
                           argc > 5 ? utf8(argv[5]) : "");
+    if (argc >= 5 && std::wstring(argv[1]) == L"--index")
+        return index_run(windows_path(argv[2]), windows_path(argv[3]), windows_path(argv[4]));
     if (argc < 6) {
         fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR "
                         "[NAME_PART]\n"
-                        "       e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]\n");
+                        "       e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]\n"
+                        "       e2e_driver --index MEDTOOL_INDEX.exe STAND_IN.exe ARTIFACTS_DIR\n");
         return 2;
     }
     driver_paths.builtin_exe = windows_path(argv[1]);

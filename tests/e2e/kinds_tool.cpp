@@ -54,8 +54,17 @@ static constexpr ToolRule rules[] = {
 };
 
 static constexpr ToolDef tool = {
-    9002, L"四十项测试", L"各类输入", L"测试科", L"无", L"每项输入均须核对。",
-    dimof(inputs), inputs, dimof(outputs), outputs, dimof(rules), rules, 0,
+    .id           = 9004,
+    .name         = L"四十项测试",
+    .purpose      = L"各类输入",
+    .category     = L"测试科",
+    .reference    = L"无",
+    .note         = L"每项输入均须核对。",
+    .input_count  = dimof(inputs), .inputs = inputs,
+    .output_count = dimof(outputs), .outputs = outputs,
+    .rule_count   = dimof(rules), .rules = rules,
+    .report_kind  = 0,
+    .search       = "sssc",
 };
 static_assert(tool_check(tool), "the test tool definition breaks an invariant");
 

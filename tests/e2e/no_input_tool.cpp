@@ -14,6 +14,7 @@ static constexpr ToolDef tool = {
     .output_count = 0, .outputs = nullptr,
     .rule_count   = 0, .rules = nullptr,
     .report_kind  = 8,
+    .search       = "wsrcs",
 };
 static_assert(tool_check(tool), "the test tool definition breaks an invariant");
 

@@ -79,7 +79,8 @@ static void keys_on_main_window_do_nothing(Session* s) {
     expect_verdict(s, NORMAL, LEVEL_0);
 }
 
-// An infinite or NaN input: a warning naming the field, focus on its box, nothing else changes.
+// An input that is not one number as a whole (a letter for a digit, a unit, a decimal comma, an
+// exponent, infinity, NaN): a warning naming the field, focus on its box, nothing else changes.
 static void refused_inputs(Session* s) {
     calculate(s);
     static const struct { const wchar_t* uosm; const wchar_t* sosm; int field; const wchar_t* message; } cases[] = {
@@ -88,6 +89,11 @@ static void refused_inputs(Session* s) {
         { L"600",      L"-nan",  1, L"第 2 项“血渗透压”请输入数字。" },
         { L"Infinity", L"x",     0, L"第 1 项“尿渗透压”请输入数字。" },
         { L"300",      L" +INF", 1, L"第 2 项“血渗透压”请输入数字。" },
+        { L"6O0",      L"290",   0, L"第 1 项“尿渗透压”请输入数字。" },
+        { L"600mOsm",  L"290",   0, L"第 1 项“尿渗透压”请输入数字。" },
+        { L"600",      L"29,0",  1, L"第 2 项“血渗透压”请输入数字。" },
+        { L"600",      L"2.9e2", 1, L"第 2 项“血渗透压”请输入数字。" },
+        { L"abc",      L"290",   0, L"第 1 项“尿渗透压”请输入数字。" },
     };
     for (const auto& c : cases) {
         set_inputs(s, c.uosm, c.sosm);
@@ -100,14 +106,15 @@ static void refused_inputs(Session* s) {
     }
 }
 
-// Text that is no number counts as 0, without a message; what follows is the formulas' business.
-static void text_counts_as_zero(Session* s) {
+// A blank box counts as 0 without a message; full-width digits and points, as a Chinese input method
+// types them, read as numbers. Each case follows a different result, so a silent no-op cannot pass.
+static void blank_and_full_width_inputs(Session* s) {
     static const wchar_t FAILED[] = L"尿/血比值：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n";
     static const struct { const wchar_t* uosm; const wchar_t* sosm; const wchar_t* result; } cases[] = {
-        { L"abc",   L"290", L"尿/血比值：0.00\r\n" },
-        { L"12abc", L"   ", FAILED },
-        { L"600mOsm", L"2.9e2x", DEFAULT_RESULT },
-        { L"",      L"",    FAILED },  // after a different result, so a silent no-op cannot pass
+        { L"   ",       L"290",     L"尿/血比值：0.00\r\n" },
+        { L"６００",     L"２９０",   DEFAULT_RESULT },
+        { L"",          L"",        FAILED },
+        { L" 600。0 ",   L"２９０．0", DEFAULT_RESULT },
     };
     for (const auto& c : cases) {
         set_inputs(s, c.uosm, c.sosm);
@@ -187,8 +194,8 @@ static const Scenario SCENARIOS[] = {
     { "calculate: by button",                       PROGRAM_BUILTIN, calculate_by_button },
     { "calculate: Enter and F5 in any child",       PROGRAM_BUILTIN, calculate_by_keys },
     { "calculate: keys on the main window ignored", PROGRAM_BUILTIN, keys_on_main_window_do_nothing },
-    { "calculate: infinite and NaN inputs refused", PROGRAM_BUILTIN, refused_inputs },
-    { "calculate: text that is no number is 0",     PROGRAM_BUILTIN, text_counts_as_zero },
+    { "calculate: text that is no number refused",  PROGRAM_BUILTIN, refused_inputs },
+    { "calculate: blank is 0, full width read",     PROGRAM_BUILTIN, blank_and_full_width_inputs },
     { "copy: hint without a result",                PROGRAM_BUILTIN, copy_without_result },
     { "copy: clipboard text",                       PROGRAM_BUILTIN, copy_text_exact },
     { "copy: busy clipboard",                       PROGRAM_BUILTIN, copy_busy_clipboard },

@@ -256,7 +256,7 @@ static void reset_restores_start_states(Session* s) {
 static std::wstring record_path() {
     wchar_t folder[MAX_PATH] = L"";
     GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
-    return std::wstring(folder) + L"\\KavriMedSuite\\records\\T9002.csv";
+    return std::wstring(folder) + L"\\KavriMedSuite\\records\\T9004.csv";
 }
 
 static void put_on_clipboard(const wchar_t* text) {

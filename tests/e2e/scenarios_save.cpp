@@ -9,9 +9,21 @@
 enum { ID_CALCULATE = 1001, ID_SAVE = 1002 };
 
 static const char HEADER[] = "\xEF\xBB\xBF时间,工具,尿渗透压,血渗透压,结果\r\n";
+
+// A result as the record's last field: trailing line breaks left out, in double quotes with inner
+// quotes doubled when it holds a comma, a quote or a line break.
+static std::string result_field(std::string text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 // A record line of the defaults after its 19-character timestamp: the result column holds what the
 // clipboard does, the result and the verdict.
-static const char LINE_REST[] = ",尿/血渗透压比,尿渗透压=600,血渗透压=290,尿/血比值：2.07\r\n—— 浓缩功能大致正常\r\n";
+static const std::string LINE_REST =
+    ",尿/血渗透压比,尿渗透压=600,血渗透压=290," + result_field("尿/血比值：2.07\r\n—— 浓缩功能大致正常") + "\r\n";
 static const wchar_t SAVED[] = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 
 // The records folder: the program asks SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which Wine also hands
@@ -71,7 +83,7 @@ static void save_and_expect_line(Session* s, const std::string& before) {
     bool starts = bytes.compare(0, before.size(), before) == 0;
     std::string line = starts ? bytes.substr(before.size()) : "";
     std::string stamp = line.substr(0, 19);
-    check(s, starts && line.size() == 19 + sizeof LINE_REST - 1 && line.compare(19, std::string::npos, LINE_REST) == 0,
+    check(s, starts && line.size() == 19 + LINE_REST.size() && line.compare(19, std::string::npos, LINE_REST) == 0,
           "the file does not end with one record line of the defaults: \"%s\"", bytes.c_str());
     check(s, earliest <= stamp && stamp <= latest, "timestamp %s is not between %s and %s", stamp.c_str(),
           earliest.c_str(), latest.c_str());
@@ -131,7 +143,7 @@ static void save_without_inputs(Session* s) {
     expect_message_box(s, L"已保存", SAVED, false);
     std::string latest = timestamp_now();
     std::string bytes = file_bytes(record_path(L"T9002.csv"));
-    std::string head = "\xEF\xBB\xBF时间,工具,结果\r\n", rest = ",无输入测试," + utf8(text_of(GetDlgItem(s->main, 3000))) + "\r\n";
+    std::string head = "\xEF\xBB\xBF时间,工具,结果\r\n", rest = ",无输入测试," + result_field(utf8(text_of(GetDlgItem(s->main, 3000)))) + "\r\n";
     std::string stamp = bytes.size() >= head.size() + 19 ? bytes.substr(head.size(), 19) : "<short file>";
     check(s, bytes.size() == head.size() + 19 + rest.size() && bytes.compare(0, head.size(), head) == 0 &&
              bytes.compare(head.size() + 19, std::string::npos, rest) == 0,

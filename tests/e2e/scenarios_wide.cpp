@@ -22,7 +22,7 @@ static void sixteen_rows(Session* s) {
         if (i % 2 == 0) check_text(s, "unit", unit ? text_of(unit) : L"(none)", L"单位");
         else check(s, unit == nullptr, "row %d has a unit label", i + 1);
     }
-    check_text(s, "large default in exponent form", text_of(control(s, ID_FIRST_INPUT + 1)), L"1.23457e+06");
+    check_text(s, "large default in full", text_of(control(s, ID_FIRST_INPUT + 1)), L"1234567");
     check_text(s, "absent note", text_of(child_at(s, 500, 450)), L"");
     int differing = text_difference(s, { 28, 48, 748, 76 }, L"测试科  ·  ", L"Microsoft YaHei UI", -14, 400,
                                     DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS, RGB(214, 236, 246), RGB(0, 108, 150));

@@ -39,7 +39,7 @@ static constexpr ToolRule rules[] = {
 
 static constexpr ToolDef tool = {
     9001, L"十六项测试", nullptr, L"测试科", L"无", nullptr,
-    dimof(inputs), inputs, dimof(outputs), outputs, dimof(rules), rules, 0,
+    dimof(inputs), inputs, dimof(outputs), outputs, dimof(rules), rules, 0, "slcs",
 };
 static_assert(tool_check(tool), "the test tool definition breaks an invariant");
 

@@ -18,6 +18,7 @@
 
 #include "base/civil_date.h"
 #include "base/dimof.h"
+#include "base/number_read.h"
 #include "base/wtext.h"
 #include "calc/compute.h"
 #include "engine/input_values.h"
@@ -42,34 +43,37 @@ static std::string escaped(const wchar_t* text) {
 
 static void put(const char* key, const wchar_t* text) { printf("%s %s\n", key, escaped(text).c_str()); }
 
+enum { TEXT_CAP = INPUT_NUMBER_MAX_CHARS + 1 };  // an input's text, as the window's boxes hold it
+
 static const char* const KIND_NAMES[] = { "number", "choice", "check", "date" };  // ORDER InputKind
 static const wchar_t DATE_HINT[] = L"年-月-日";  // what the window shows in a date's unit place
 
 // Input i as the window shows it at start (shown) and as it holds it when the calculation runs
-// (entry, over text): a start state, or the default entered by the driver where the input starts empty.
+// (entry, over text): a start state, or the default entered by the driver where the input starts
+// empty. Every buffer holds TEXT_CAP characters.
 static void start_state(const ToolInput& in, LocalTime today, wchar_t* shown, wchar_t* fill, wchar_t* text,
                         InputEntry* entry) {
     int option = input_option_index(&in, in.default_value);
     shown[0] = fill[0] = text[0] = 0;
     switch (in.kind) {
     case INPUT_CHOICE:
-        if (in.start != START_EMPTY) text_copy(shown, 64, in.options[option].text);
-        else wformat(fill, 64, L"%d", option);
+        if (in.start != START_EMPTY) text_copy(shown, TEXT_CAP, in.options[option].text);
+        else wformat(fill, TEXT_CAP, L"%d", option);
         *entry = { text, option };
         return;
     case INPUT_CHECK:
-        wformat(shown, 64, L"%d", in.default_value != 0 ? 1 : 0);
+        wformat(shown, TEXT_CAP, L"%d", in.default_value != 0 ? 1 : 0);
         *entry = { text, in.default_value != 0 ? 1 : 0 };
         return;
     case INPUT_DATE:
-        if (in.start == START_TODAY) civil_date_print(days_from_civil(today.year, today.month, today.day), shown, 64);
-        else civil_date_print((int64_t)in.default_value, in.start == START_EMPTY ? fill : shown, 64);
+        if (in.start == START_TODAY) civil_date_print(days_from_civil(today.year, today.month, today.day), shown, TEXT_CAP);
+        else civil_date_print((int64_t)in.default_value, in.start == START_EMPTY ? fill : shown, TEXT_CAP);
         break;
     case INPUT_NUMBER:
-        wformat(in.start == START_EMPTY ? fill : shown, 64, L"%.6g", in.default_value);  // as the box shows it
+        input_text_print(in.default_value, in.start == START_EMPTY ? fill : shown, TEXT_CAP);  // as the box shows it
         break;
     }
-    text_copy(text, 64, shown[0] ? shown : fill);
+    text_copy(text, TEXT_CAP, shown[0] ? shown : fill);
     *entry = { text, -1 };
 }
 
@@ -79,11 +83,11 @@ static void put_tool(const CatalogueTool& entry, LocalTime today) {
     put("name", tool->name);
     put("category", tool->category);
     put("purpose", tool->purpose);
-    wchar_t texts[MAX_INPUTS][64];
+    wchar_t texts[MAX_INPUTS][TEXT_CAP];
     InputEntry entries[MAX_INPUTS];
     for (int i = 0; i < tool->input_count; i++) {
         const ToolInput& in = tool->inputs[i];
-        wchar_t shown[64], fill[64];
+        wchar_t shown[TEXT_CAP], fill[TEXT_CAP];
         start_state(in, today, shown, fill, texts[i], &entries[i]);
         printf("input %s\t%s\t%s\t%s\t%s\n", escaped(in.label).c_str(),
                escaped(in.kind == INPUT_DATE ? DATE_HINT : in.unit).c_str(), KIND_NAMES[in.kind],

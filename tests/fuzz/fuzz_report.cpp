@@ -12,15 +12,21 @@
 
 #include "base/dimof.h"
 #include "reports/report.h"
+#include "reports/report_params.h"
 
-// Every parameter key some report reads.
-static const ToolInput PARAMS[] = {
-    { "nurses", L"n", L"", 0 }, { "days", L"d", L"", 0 },   { "start", L"s", L"", 0 },
-    { "interval", L"i", L"", 0 }, { "times", L"t", L"", 0 }, { "kind", L"k", L"", 0 },
-    { "drugA", L"a", L"", 0 },  { "drugB", L"b", L"", 0 },  { "gap", L"g", L"", 0 },
-    { "bed", L"b", L"", 0 },    { "dose", L"d", L"", 0 },   { "volume", L"v", L"", 0 },
-    { "gtt", L"g", L"", 0 },
+// One input for every parameter key some report reads, as the reports declare them.
+struct Params {
+    ToolInput inputs[MAX_REPORT_KEYS];
+    int       count;
 };
+static Params all_params() {
+    Params p = {};
+    const char* keys[MAX_REPORT_KEYS];
+    p.count = report_all_keys(keys, MAX_REPORT_KEYS);
+    for (int i = 0; i < p.count; i++) p.inputs[i] = { keys[i], L"p", L"", 0 };
+    return p;
+}
+static const Params PARAMS = all_params();
 static const ToolRule RULES[] = { { "", 0, L"" } };
 
 static const int FULL_RESULT = 9000, FULL_VERDICT = 600, GUARD = 8;
@@ -67,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int result_cap = in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 64) : in.ConsumeIntegralInRange(1, FULL_RESULT);
     int verdict_cap = in.ConsumeIntegralInRange(21, FULL_VERDICT);
     double values[MAX_VALUES] = {};
-    for (int i = 0; i < dimof(PARAMS); i++) values[i] = parameter(&in);
-    const ToolDef tool = { 1, L"fuzz", nullptr, L"", L"", nullptr, dimof(PARAMS), PARAMS, 0, nullptr,
+    for (int i = 0; i < PARAMS.count; i++) values[i] = parameter(&in);
+    const ToolDef tool = { 1, L"fuzz", nullptr, L"", L"", nullptr, PARAMS.count, PARAMS.inputs, 0, nullptr,
                            dimof(RULES), RULES, kind };
 
     static wchar_t full_result[FULL_RESULT + GUARD], full_verdict[FULL_VERDICT + GUARD];

@@ -20,6 +20,7 @@
 #include "engine/expr.h"
 #include "platform/platform.h"
 #include "reports/report.h"
+#include "reports/report_params.h"
 #include "selftest/selftest.h"
 #include "store/record_store.h"
 #include "tests/tool_vectors.h"
@@ -200,6 +201,7 @@ static void bits_cases() {
 static const wchar_t* const INPUT_TEXTS[] = {
     L"600", L" 290", L"-0", L"-x", L"- 5", L"-.", L"-e5", L"+", L"abc", L"1,5", L"0x1.8p1", L"1e-400",
     L"-1e-400", L"2.0689655172413794", L"434.99", L".5e1", L"7５", L"inf", L"-nan", L"1e999",
+    L"６０．５", L"60。5", L"－１２　", L"6O", L"60,5", L"5.", L".5", L"1e3",
 };
 
 static void input_text_cases() {
@@ -214,51 +216,72 @@ static void input_text_cases() {
 }
 
 // ---- the reports: every kind, each parameter at ordinary, limit and out-of-range values ----
-static const ToolInput PARAMS[] = {
-    // key        label       unit  default
-    { "nurses",   L"护士数",  L"",  5 },  { "days",   L"天数",   L"", 7 },
-    { "start",    L"开始",    L"",  8 },  { "interval", L"间隔", L"", 8 },
-    { "times",    L"次数",    L"",  3 },  { "kind",   L"类别",   L"", 1 },
-    { "drugA",    L"药物A",   L"",  1 },  { "drugB",  L"药物B",  L"", 2 },
-    { "gap",      L"间隔天",  L"",  7 },  { "bed",    L"床号",   L"", 12 },
-    { "dose",     L"剂量",    L"",  250 }, { "volume", L"容量",  L"", 100 },
-    { "gtt",      L"滴速",    L"",  20 },
+// A row per parameter key the reports declare (report_params.h): its ordinary value, and the values
+// tried one at a time while every other key keeps its ordinary value. A declared key without a row,
+// or a row for an undeclared key, stops the corpus.
+struct ParamVariants {
+    const char* key;
+    double      base;
+    double      values[12];
+    int         count;
 };
-enum { NURSES, DAYS, START, INTERVAL, TIMES, KIND, DRUG_A, DRUG_B, GAP, BED, DOSE, VOLUME, GTT };
+static const ParamVariants VARIANTS[] = {
+    { "nurses",   5,   { 1, 3, 40, 41, 0, 2.9 }, 6 },
+    { "days",     7,   { 1, 31, 32, -1, 0.5, 10 }, 6 },
+    { "start",    8,   { 0, 8.2, 23.5, -1, 30, 1e9 }, 6 },
+    { "interval", 8,   { 8, 8.2, 0, 12, 0.5, 37 }, 6 },
+    { "times",    3,   { 1, 30, 31, 0, -2, 7.9 }, 6 },
+    { "kind",     1,   { 1, 2, 3, 4, 5, 6, 0, 7, -1, 1e12, NAN, 3.7 }, 12 },
+    { "drugA",    1,   { 0 }, 0 },  // both drugs over the whole table below
+    { "drugB",    2,   { 0 }, 0 },
+    { "gap",      7,   { 1, 30, 0, -7, 365, 2.5 }, 6 },
+    { "beds",     10,  { 1, 30, 31, 0, -5, 2.7 }, 6 },
+    { "bed",      12,  { 1, 0, 999, -3, 12.7, 1e15 }, 6 },
+    { "dose",     250, { 0, 1.5, 250, -5, 1e6, 0.001 }, 6 },
+    { "volume",   100, { 100, 0, 250, -1, 1e6, 0.5 }, 6 },
+    { "gtt",      20,  { 20, 0, 60, 15, -4, 1e7 }, 6 },
+    { "panel",    1,   { 1, 5, 6, 7, 0, 2.9 }, 6 },
+};
 
-struct ParamVariant {
-    int    param;
-    double values[6];
-    int    count;
-};
-static const ParamVariant VARIANTS[] = {
-    { NURSES,   { 1, 3, 40, 41, 0, 2.9 }, 6 },
-    { DAYS,     { 1, 31, 32, -1, 0.5, 10 }, 6 },
-    { START,    { 0, 8.2, 23.5, -1, 30, 1e9 }, 6 },
-    { INTERVAL, { 8, 8.2, 0, 12, 0.5, 37 }, 6 },
-    { TIMES,    { 1, 30, 31, 0, -2, 7.9 }, 6 },
-    { KIND,     { 1, 2, 3, 4, 5, 6 }, 6 },
-    { KIND,     { 0, 7, -1, 1e12, NAN, 3.7 }, 6 },
-    { GAP,      { 1, 30, 0, -7, 365, 2.5 }, 6 },
-    { BED,      { 1, 0, 999, -3, 12.7, 1e15 }, 6 },
-    { DOSE,     { 0, 1.5, 250, -5, 1e6, 0.001 }, 6 },
-    { VOLUME,   { 100, 0, 250, -1, 1e6, 0.5 }, 6 },
-    { GTT,      { 20, 0, 60, 15, -4, 1e7 }, 6 },
-};
+// One input per declared key, in the order of the declarations, and the row of VARIANTS of each.
+static ToolInput params[MAX_REPORT_KEYS];
+static const ParamVariants* param_variants[MAX_REPORT_KEYS];
+static int param_count;
+
+// Fills params from the declarations; false, after a message, when VARIANTS does not match them.
+static bool params_from_declarations() {
+    const char* keys[MAX_REPORT_KEYS];
+    param_count = report_all_keys(keys, MAX_REPORT_KEYS);
+    for (int i = 0; i < param_count; i++) {
+        param_variants[i] = nullptr;
+        for (const ParamVariants& v : VARIANTS)
+            if (report_key_equals(v.key, keys[i])) param_variants[i] = &v;
+        if (!param_variants[i]) { fprintf(stderr, "no VARIANTS row for the report key %s\n", keys[i]); return false; }
+        params[i] = { keys[i], L"参数", L"", param_variants[i]->base };
+    }
+    if (param_count != dimof(VARIANTS)) { fprintf(stderr, "VARIANTS holds a key no report reads\n"); return false; }
+    return true;
+}
+
+static int param_index(const char* key) {
+    for (int i = 0; i < param_count; i++) if (report_key_equals(params[i].key, key)) return i;
+    return -1;
+}
 
 static void report_cases() {
-    static wchar_t result[8192], verdict[512];
-    double base[MAX_VALUES];
-    for (int i = 0; i < dimof(PARAMS); i++) base[i] = PARAMS[i].default_value;
+    static wchar_t result[REPORT_TEXT_CAP], verdict[512];
+    double base[MAX_VALUES] = {};
+    for (int i = 0; i < param_count; i++) base[i] = params[i].default_value;
     int index = 0;
     for (uint32_t kind = 0; kind <= 12; kind++) {
-        ToolDef tool = { 910 + kind, L"报告", nullptr, L"测试", L"参考", nullptr, dimof(PARAMS), PARAMS,
+        ToolDef tool = { 910 + kind, L"报告", nullptr, L"测试", L"参考", nullptr, param_count, params,
                          0, nullptr, dimof(ALWAYS), ALWAYS, kind };
-        for (const ParamVariant& v : VARIANTS) {
+        for (int p = 0; p < param_count; p++) {
+            const ParamVariants& v = *param_variants[p];
             for (int j = 0; j < v.count; j++) {
                 double values[MAX_VALUES];
                 memcpy(values, base, sizeof values);
-                values[v.param] = v.values[j];
+                values[p] = v.values[j];
                 int level;
                 // The follow-up plan counts from today: a fixed day keeps both builds on one date.
                 if (kind == 7) {
@@ -269,7 +292,7 @@ static void report_cases() {
                     level = report_build(kind, &tool, values, result, dimof(result), verdict, dimof(verdict));
                 }
                 put_case("report", index++);
-                fprintf(out, "kind|%u|%s|%.17g\n", kind, PARAMS[v.param].key, v.values[j]);
+                fprintf(out, "kind|%u|%s|%.17g\n", kind, v.key, v.values[j]);
                 put(result);
                 fprintf(out, "|verdict|");
                 put(verdict);
@@ -282,8 +305,8 @@ static void report_cases() {
                 for (int b = 0; b <= 11; b++) {
                     double values[MAX_VALUES];
                     memcpy(values, base, sizeof values);
-                    values[DRUG_A] = a;
-                    values[DRUG_B] = b;
+                    values[param_index("drugA")] = a;
+                    values[param_index("drugB")] = b;
                     int level = report_build(kind, &tool, values, result, dimof(result), verdict, dimof(verdict));
                     put_case("compat", a * 12 + b);
                     put(result);
@@ -298,6 +321,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: identity_dump <folder>\n");
         return 2;
     }
+    if (!params_from_declarations()) return 1;
     char path[600];
     snprintf(path, sizeof path, "%s/corpus.txt", argv[1]);
     out = fopen(path, "wb");
@@ -322,7 +346,7 @@ int main(int argc, char** argv) {
 
     report_cases();
 
-    ToolDef report_tool = { 920, L"报告自检", nullptr, L"测试", L"参考", nullptr, dimof(PARAMS), PARAMS,
+    ToolDef report_tool = { 920, L"报告自检", nullptr, L"测试", L"参考", nullptr, param_count, params,
                             0, nullptr, dimof(ALWAYS), ALWAYS, 2 };
     const ToolDef* tested[] = { builtin, &FORMAT_TOOL, &FUNCTION_TOOL, &report_tool };
     for (int i = 0; i < dimof(tested); i++) selftest_case(argv[1], i, tested[i]);

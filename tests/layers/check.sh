@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The layers of the program, lowest first. A file may include its own folder and the folders below
-# it, never one above: the portable core builds bottom up, and app/ sits on top of everything.
+# it, never one above: the portable core builds bottom up, app/ sits on the core, and index/ (the
+# family index, whose window takes the look of app/) on top of everything.
 #   tests/layers/check.sh <source root>
 set -u
 root=$1
-layers=(platform base engine reports calc store selftest tools app)
+layers=(platform base engine reports calc store selftest tools app index)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo -1; }
 fails=0
 checked=0

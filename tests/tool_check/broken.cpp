@@ -1,9 +1,13 @@
-// One valid tool definition whose parts the cases of cases.txt replace, one part each, to break one
-// invariant: each part below is a macro that a case redefines on the compiler's command line
+// Two valid tool definitions, a calculator and a report tool, whose parts the cases of cases.txt
+// replace, one part each, to break one invariant: each part below is a macro that a case redefines on the compiler's command line
 // (-DPART=value). Compiled with no definitions it must pass the check.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "reports/report_params.h"
 
+#ifndef SEARCH
+#define SEARCH "cs ceshi"
+#endif
 #ifndef CATEGORY
 #define CATEGORY L"测试科"
 #endif
@@ -71,6 +75,16 @@
 #define HIGH_KIND RULE_VERDICT
 #endif
 
+#ifndef ROTA_KEY
+#define ROTA_KEY "nurses"
+#endif
+#ifndef ROTA_INPUT_COUNT
+#define ROTA_INPUT_COUNT dimof(rota_inputs)
+#endif
+#ifndef ROTA_KIND
+#define ROTA_KIND 1
+#endif
+
 static constexpr ToolOption sex_options[] = { { SEX_TEXT_1, 1 }, { L"女", SEX_VALUE_2 } };
 static constexpr ToolInput inputs[] = {
     { "weight", L"体重", L"kg", 70.0, WEIGHT_KIND, WEIGHT_START },
@@ -89,6 +103,17 @@ static constexpr ToolRule rules[] = {
 };
 static constexpr ToolDef tool = {
     7, L"测试", nullptr, CATEGORY, L"无", nullptr,
-    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0,
+    INPUT_COUNT, inputs, OUTPUT_COUNT, OUTPUT_LIST, RULE_COUNT, rules, 0, SEARCH,
 };
 static_assert(tool_check(tool), "tool definition");
+
+// A report tool: the rota, whose report reads "nurses" and "days".
+static constexpr ToolInput rota_inputs[] = {
+    { ROTA_KEY, L"护士人数", L"人", 6.0 },
+    { "days",   L"排班天数", L"天", 7.0 },
+};
+static constexpr ToolDef rota = {
+    8, L"排班", nullptr, L"测试科", L"无", nullptr,
+    ROTA_INPUT_COUNT, rota_inputs, 0, nullptr, 0, nullptr, ROTA_KIND, "pb",
+};
+static_assert(report_tool_check(rota), "report tool definition");
