@@ -63,7 +63,7 @@ const wchar_t* verdict_prompt(const ToolDef* tool) {
     return tool->input_count > 0 ? PROMPT_WITH_INPUTS : PROMPT_WITHOUT_INPUTS;
 }
 
-static RowLayout rows_now() { return input_rows(app.active_tool->input_count, app.client_height); }
+static RowLayout rows_now() { return input_rows(app.active_tool->input_count, app.client_height, app.extra_width); }
 
 static bool is_wide(const ToolInput* input) { return input->kind == INPUT_CHOICE || input->kind == INPUT_CHECK; }
 
@@ -205,7 +205,7 @@ void rows_scroll_to(int first) {
     info.nPos = first;
     SetScrollInfo(app.rows_scroll_bar, SB_CTL, &info, TRUE);
     // The panel behind the rows is painted by the main window: repaint what the moved rows left.
-    Box panel = main_layout(app.client_height).input_panel.frame;
+    Box panel = main_layout(app.client_height, app.extra_width).input_panel.frame;
     RECT r = { panel.x, panel.y, box_right(panel), box_bottom(panel) };
     RedrawWindow(app.main_window, &r, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
@@ -231,7 +231,7 @@ static void create_rows_scroll_bar(RowLayout rows, int count) {
 
 void controls_create() {
     const ToolDef* tool = app.active_tool;
-    MainLayout layout = main_layout(app.client_height);
+    MainLayout layout = main_layout(app.client_height, app.extra_width);
     RowLayout rows = rows_now();
     for (int i = 0; i < tool->input_count && i < rows.shown; i++) create_input_row(i, i, rows);
     if (rows_scroll(rows, tool->input_count)) create_rows_scroll_bar(rows, tool->input_count);

@@ -13,7 +13,9 @@ constexpr int box_right(Box b) { return b.x + b.width; }
 constexpr int box_bottom(Box b) { return b.y + b.height; }
 
 enum {
-    CLIENT_WIDTH      = 1020,  // the client area the window is made for
+    CLIENT_WIDTH      = 1020,  // the client area the window is made for, unless a drop-down list's
+                               // options need the input panel wider (extra_width_for)
+    EXTRA_WIDTH_MAX   = 320,   // a client area 1340 px wide at most: inside a 1366 px screen's frame
     CLIENT_HEIGHT     = 720,   // ... where the work area is tall enough (the standard layout)
     CLIENT_HEIGHT_MIN = 608,   // the shortest compact layout: the result box keeps RESULT_HEIGHT_MIN
 
@@ -38,7 +40,7 @@ inline constexpr PanelLayout RESULT_PANEL = { { 476, 96, 524, 552 }, { 492, 104,
 inline constexpr Box STATUS_BOX = { 740, 704, 264, 16 };  // right-aligned status line on the footer band
 
 // controls on the result side
-inline constexpr Box VERDICT_BOX   = { 492, 142, 492, 46 };
+inline constexpr Box VERDICT_BOX   = { 492, 142, 492, 50 };  // two lines of FONT_VERDICT
 inline constexpr Box RESULT_BOX    = { 492, 196, 492, 232 };
 inline constexpr Box NOTE_BOX      = { 492, 444, 492, 120 };
 inline constexpr Box REFERENCE_BOX = { 492, 576, 492, 56 };
@@ -75,13 +77,26 @@ constexpr Box moved_up(Box b, int by) { return { b.x, b.y - by, b.width, b.heigh
 constexpr Box shortened(Box b, int by) { return { b.x, b.y, b.width, b.height - by }; }
 constexpr PanelLayout panel_shortened(PanelLayout p, int by) { return { shortened(p.frame, by), p.heading, p.separator }; }
 
-constexpr MainLayout main_layout(int client_height) {
+constexpr Box moved_right(Box b, int by) { return { b.x + by, b.y, b.width, b.height }; }
+constexpr Box widened(Box b, int by) { return { b.x, b.y, b.width + by, b.height }; }
+constexpr PanelLayout panel_widened(PanelLayout p, int by) {
+    return { widened(p.frame, by), p.heading, widened(p.separator, by) };
+}
+constexpr PanelLayout panel_moved_right(PanelLayout p, int by) {
+    return { moved_right(p.frame, by), moved_right(p.heading, by), moved_right(p.separator, by) };
+}
+
+// The layout of a client area CLIENT_WIDTH + extra_width wide (0 to EXTRA_WIDTH_MAX; the input panel
+// takes the extra width, everything right of it moves along) and client_height high.
+constexpr MainLayout main_layout(int client_height, int extra_width = 0) {
     int h = client_height > CLIENT_HEIGHT ? CLIENT_HEIGHT : client_height < CLIENT_HEIGHT_MIN ? CLIENT_HEIGHT_MIN
                                                                                               : client_height;
     int by = CLIENT_HEIGHT - h;
-    return { h, h - FOOTER_HEIGHT, panel_shortened(INPUT_PANEL, by), panel_shortened(RESULT_PANEL, by),
-             VERDICT_BOX, shortened(RESULT_BOX, by), moved_up(NOTE_BOX, by), moved_up(REFERENCE_BOX, by),
-             moved_up(STATUS_BOX, by),
+    int x = extra_width < 0 ? 0 : extra_width > EXTRA_WIDTH_MAX ? EXTRA_WIDTH_MAX : extra_width;
+    return { h, h - FOOTER_HEIGHT, panel_widened(panel_shortened(INPUT_PANEL, by), x),
+             panel_moved_right(panel_shortened(RESULT_PANEL, by), x), moved_right(VERDICT_BOX, x),
+             moved_right(shortened(RESULT_BOX, by), x), moved_right(moved_up(NOTE_BOX, by), x),
+             moved_right(moved_up(REFERENCE_BOX, by), x), moved_right(moved_up(STATUS_BOX, by), x),
              { moved_up(CALCULATE_BUTTON, by), moved_up(SAVE_BUTTON, by), moved_up(COPY_BUTTON, by),
                moved_up(RESET_BUTTON, by), moved_up(ABOUT_BUTTON, by) } };
 }
@@ -115,19 +130,17 @@ struct RowLayout {
     int shown;    // rows shown at once: all of them unless the rows scroll
     int shift;    // 0, or SCROLL_SHIFT when the rows scroll
     int bottom;   // lowest y a row's control may reach (exclusive)
+    int right;    // the input panel's right edge (exclusive)
 };
 
-constexpr int rows_bottom(int client_height) {
-    return box_bottom(main_layout(client_height).input_panel.frame) - ROWS_BOTTOM_GAP;
-}
-
-// The rows of a tool with `count` inputs in a client area `client_height` px high.
-constexpr RowLayout input_rows(int count, int client_height) {
-    int bottom = rows_bottom(client_height);
+// The rows of a tool with `count` inputs in the layout of main_layout(client_height, extra_width).
+constexpr RowLayout input_rows(int count, int client_height, int extra_width = 0) {
+    Box panel = main_layout(client_height, extra_width).input_panel.frame;
+    int bottom = box_bottom(panel) - ROWS_BOTTOM_GAP, right = box_right(panel);
     int room = bottom - (ROW_FIRST_TOP + EDIT_DY + EDIT_HEIGHT);  // below the first row's edit box
-    if (count <= 1 || room / (count - 1) >= ROW_PITCH) return { ROW_PITCH, count, 0, bottom };
-    if (room / (count - 1) >= ROW_PITCH_MIN) return { room / (count - 1), count, 0, bottom };
-    return { ROW_PITCH_MIN, 1 + room / ROW_PITCH_MIN, SCROLL_SHIFT, bottom };
+    if (count <= 1 || room / (count - 1) >= ROW_PITCH) return { ROW_PITCH, count, 0, bottom, right };
+    if (room / (count - 1) >= ROW_PITCH_MIN) return { room / (count - 1), count, 0, bottom, right };
+    return { ROW_PITCH_MIN, 1 + room / ROW_PITCH_MIN, SCROLL_SHIFT, bottom, right };
 }
 
 constexpr bool rows_scroll(RowLayout rows, int count) { return rows.shown < count; }
@@ -141,21 +154,31 @@ constexpr Box input_label_box(int place, RowLayout rows) {
 }
 // The scroll bar of rows that scroll: beside the rows, 2 px inside the panel's right frame.
 constexpr Box rows_scroll_bar_box(RowLayout rows) {
-    return { box_right(INPUT_PANEL.frame) - 1 - 2 - SCROLL_BAR_WIDTH, ROW_FIRST_TOP + EDIT_DY, SCROLL_BAR_WIDTH,
+    return { rows.right - 1 - 2 - SCROLL_BAR_WIDTH, ROW_FIRST_TOP + EDIT_DY, SCROLL_BAR_WIDTH,
              rows.bottom - (ROW_FIRST_TOP + EDIT_DY) };
 }
 
 // The input's own control: an edit box (number, date), or a drop-down list or check box from the edit
 // box's left edge across the unit's place to WIDE_RIGHT_GAP px before the panel's frame or scroll bar
-// (240 px; 235 beside the scroll bar).
+// (240 px, 235 beside the scroll bar, and the extra width of a wider window).
 constexpr Box input_control_box(int place, RowLayout rows, bool wide, bool check) {
-    int right = (rows.shift ? rows_scroll_bar_box(rows).x : box_right(INPUT_PANEL.frame) - 1) - WIDE_RIGHT_GAP;
+    int right = (rows.shift ? rows_scroll_bar_box(rows).x : rows.right - 1) - WIDE_RIGHT_GAP;
     int x = EDIT_X - rows.shift;
     return { x, input_row_top(place, rows) + (check ? CHECK_DY : EDIT_DY), wide ? right - x : EDIT_WIDTH,
              check ? LABEL_HEIGHT : EDIT_HEIGHT };
 }
 constexpr Box input_unit_box(int place, RowLayout rows) {
     return { UNIT_X - rows.shift, input_row_top(place, rows) + UNIT_DY, UNIT_WIDTH, UNIT_HEIGHT };
+}
+
+// The extra client width a drop-down list needs so that its widest option, `widest_option` px in
+// FONT_INPUT, shows whole in the closed list: the text, the arrow button, the list's edges and the
+// text's margins (CHOICE_FIELD_CHROME) in a field of 235 px (beside a scroll bar; 240 otherwise); at
+// most EXTRA_WIDTH_MAX.
+enum { CHOICE_FIELD_CHROME = 24, CHOICE_FIELD_WIDTH = 235 };
+constexpr int extra_width_for(int widest_option) {
+    int extra = widest_option + CHOICE_FIELD_CHROME - CHOICE_FIELD_WIDTH;
+    return extra < 0 ? 0 : extra > EXTRA_WIDTH_MAX ? EXTRA_WIDTH_MAX : extra;
 }
 
 // A tool without inputs shows one line in the input panel instead of rows, where the first row would be.

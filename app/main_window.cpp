@@ -74,6 +74,23 @@ static SIZE outer_size(int width, int height) {
     return { r.right - r.left, r.bottom - r.top };
 }
 
+// Width in px of the longest option text of the tool's drop-down lists, in the font they show it in.
+static int widest_option(const ToolDef* tool) {
+    HDC dc = CreateCompatibleDC(NULL);
+    HGDIOBJ previous = SelectObject(dc, app.font_input);
+    int widest = 0;
+    for (int i = 0; i < tool->input_count; i++)
+        for (int k = 0; k < tool->inputs[i].option_count; k++) {
+            const wchar_t* text = tool->inputs[i].options[k].text;
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+            if (size.cx > widest) widest = size.cx;
+        }
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return widest;
+}
+
 // Start of a window of `size` centred in the span from `from` `span` px long; `from` where it is longer.
 static int centred(int from, int span, int size) {
     int at = (span - size) / 2;
@@ -126,11 +143,17 @@ int main_window_run(HINSTANCE instance, const ToolDef* tool) {
     create_fonts_and_brushes();
     register_window_class();
 
-    // The standard layout where the work area holds it, the compact one where it is shorter.
+    // The standard layout where the work area holds it, the compact one where it is shorter; wider
+    // where a drop-down list's options need it, as far as the work area allows.
     RECT work = work_area();
-    int frame_height = outer_size(CLIENT_WIDTH, CLIENT_HEIGHT).cy - CLIENT_HEIGHT;
-    app.client_height = client_height_for(work.bottom - work.top, frame_height);
-    app.window_size = outer_size(CLIENT_WIDTH, app.client_height);
+    SIZE frame = outer_size(CLIENT_WIDTH, CLIENT_HEIGHT);
+    frame.cx -= CLIENT_WIDTH;
+    frame.cy -= CLIENT_HEIGHT;
+    app.client_height = client_height_for(work.bottom - work.top, frame.cy);
+    int room = work.right - work.left - frame.cx - CLIENT_WIDTH;
+    app.extra_width = extra_width_for(widest_option(tool));
+    if (app.extra_width > room) app.extra_width = room > 0 ? room : 0;
+    app.window_size = outer_size(CLIENT_WIDTH + app.extra_width, app.client_height);
     int x = centred(work.left, work.right - work.left, app.window_size.cx);
     int y = centred(work.top, work.bottom - work.top, app.window_size.cy);
     HWND window = CreateWindowExW(0, MAIN_WINDOW_CLASS, tool->name, MAIN_WINDOW_STYLE, x, y, app.window_size.cx,

@@ -61,7 +61,7 @@ void paint_main_window(HDC dc, const RECT* client) {
     draw_text_box(dc, SUBTITLE_BOX, subtitle, COLOUR_SUBTITLE, app.font_header, 0);
     draw_text_box(dc, web_address_box(w), MAKER_WEB_ADDRESS, COLOUR_WEB_ADDRESS, app.font_small, DT_RIGHT);
 
-    MainLayout layout = main_layout(app.client_height);
+    MainLayout layout = main_layout(app.client_height, app.extra_width);
     paint_panel(dc, layout.input_panel, L"输入参数");
     paint_panel(dc, layout.result_panel, L"计算结果");
 

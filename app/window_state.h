@@ -20,6 +20,7 @@ struct WindowState {
     HWND           main_window;
 
     int  client_height;  // CLIENT_HEIGHT, or less for the compact layout of a shorter work area
+    int  extra_width;    // client width beyond CLIENT_WIDTH that long options need (0 to EXTRA_WIDTH_MAX)
     SIZE window_size;    // outer size of the main window, answered in WM_GETMINMAXINFO
 
     HWND input_controls[MAX_INPUTS];  // slot i: input i's edit box, drop-down list or check box

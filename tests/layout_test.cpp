@@ -12,6 +12,8 @@
 // Client heights worth checking: standard, a 1366 x 768 screen's work area (728 px) less the frames of
 // Wine (25 px), Windows 7 (about 29) and Windows 10 (about 39), and the shortest compact layout.
 static const int CLIENT_HEIGHTS[] = { CLIENT_HEIGHT, 703, 699, 689, CLIENT_HEIGHT_MIN };
+// Extra client widths: none, some, the most.
+static const int EXTRA_WIDTHS[] = { 0, 100, EXTRA_WIDTH_MAX };
 
 static bool inside(Box inner, Box outer) {
     return inner.x >= outer.x && inner.y >= outer.y && box_right(inner) <= box_right(outer) &&
@@ -39,11 +41,13 @@ TEST(InputRowLayout, UpToFourteenRowsKeepTheFixedPitch) {
 // Every row shown, of every kind, lies inside the panel below the separator, clear of its neighbours
 // and of the scroll bar; rows scroll only when even the closest pitch cannot show them all.
 TEST(InputRowLayout, EveryRowShownInsideThePanel) {
+    for (int extra : EXTRA_WIDTHS)
     for (int h : CLIENT_HEIGHTS)
         for (int count = 1; count <= MAX_INPUTS; count++) {
-            SCOPED_TRACE(testing::Message() << "client height " << h << ", " << count << " rows");
-            RowLayout rows = input_rows(count, h);
-            Box panel = panel_inside(main_layout(h).input_panel);
+            SCOPED_TRACE(testing::Message() << "client height " << h << ", extra width " << extra << ", " << count
+                                            << " rows");
+            RowLayout rows = input_rows(count, h, extra);
+            Box panel = panel_inside(main_layout(h, extra).input_panel);
             bool scrolls = rows_scroll(rows, count);
             EXPECT_GE(rows.pitch, EDIT_HEIGHT + 2) << "edit boxes of neighbouring rows would touch";
             EXPECT_GE(rows.shown, 1);
@@ -104,6 +108,23 @@ TEST(InputRowLayout, PitchIsTheLargestThatFits) {
     }
 }
 
+// The extra width long options need: none while the widest fits the closed list's field, then as much
+// as it lacks, at most EXTRA_WIDTH_MAX.
+TEST(WindowLayout, ExtraWidthFitsTheWidestOption) {
+    static const struct { int widest_option, extra; } cases[] = {
+        { 0, 0 }, { 211, 0 }, { 212, 1 }, { 305, 94 }, { 700, EXTRA_WIDTH_MAX },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.widest_option);
+        EXPECT_EQ(c.extra, extra_width_for(c.widest_option));
+        if (c.extra == EXTRA_WIDTH_MAX) continue;
+        for (int count : { 2, 40 }) {  // beside rows that do and do not scroll
+            Box field = input_control_box(0, input_rows(count, CLIENT_HEIGHT, c.extra), true, false);
+            EXPECT_GE(field.width - CHOICE_FIELD_CHROME, c.widest_option) << count << " rows";
+        }
+    }
+}
+
 // The client height for a work area: standard where it fits, compact down to the shortest.
 TEST(WindowLayout, ClientHeightFitsTheWorkArea) {
     static const struct { int work_height, frame_height, client_height; } cases[] = {
@@ -126,16 +147,18 @@ TEST(WindowLayout, ClientHeightFitsTheWorkArea) {
 // group overlap (painted texts may: the title's box reaches 2 px into the subtitle's). The compact
 // layouts shorten only the panels and the result box: the note and reference line keep their size.
 TEST(WindowLayout, EveryRectangleInsideItsZoneWithoutOverlap) {
+    for (int extra : EXTRA_WIDTHS)
     for (int h : CLIENT_HEIGHTS) {
-        const MainLayout m = main_layout(h);
-        const Box header = { 0, 0, CLIENT_WIDTH, HEADER_HEIGHT };
-        const Box footer = { 0, m.footer_top, CLIENT_WIDTH, h - m.footer_top };
-        const Box client = { 0, 0, CLIENT_WIDTH, h };
-        const RowLayout rows = input_rows(2, h);  // the row boxes of any count are checked above
+        const MainLayout m = main_layout(h, extra);
+        const int w = CLIENT_WIDTH + extra;
+        const Box header = { 0, 0, w, HEADER_HEIGHT };
+        const Box footer = { 0, m.footer_top, w, h - m.footer_top };
+        const Box client = { 0, 0, w, h };
+        const RowLayout rows = input_rows(2, h, extra);  // the row boxes of any count are checked above
         std::vector<Box> footer_boxes(m.buttons, m.buttons + BUTTON_COUNT);
         footer_boxes.push_back(m.status);
         const struct { const char* zone_name; Box zone; bool disjoint; std::vector<Box> boxes; } groups[] = {
-            { "header band", header, false, { TITLE_BOX, SUBTITLE_BOX, web_address_box(CLIENT_WIDTH) } },
+            { "header band", header, false, { TITLE_BOX, SUBTITLE_BOX, web_address_box(w) } },
             { "input panel", panel_inside(m.input_panel), true,
               { input_label_box(0, rows), input_control_box(0, rows, false, false), input_unit_box(0, rows),
                 input_label_box(1, rows), input_control_box(1, rows, false, false), input_unit_box(1, rows) } },
@@ -146,7 +169,8 @@ TEST(WindowLayout, EveryRectangleInsideItsZoneWithoutOverlap) {
         };
         for (const auto& g : groups)
             for (size_t i = 0; i < g.boxes.size(); i++) {
-                SCOPED_TRACE(testing::Message() << "client height " << h << ", " << g.zone_name << ", rectangle " << i);
+                SCOPED_TRACE(testing::Message() << "client height " << h << ", extra width " << extra << ", "
+                                                << g.zone_name << ", rectangle " << i);
                 EXPECT_TRUE(inside(g.boxes[i], g.zone));
                 for (size_t j = i + 1; g.disjoint && j < g.boxes.size(); j++)
                     EXPECT_FALSE(overlap(g.boxes[i], g.boxes[j])) << "and " << j;

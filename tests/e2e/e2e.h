@@ -81,7 +81,8 @@ bool session_open(Session* s, const wchar_t* exe);
 void session_close(Session* s);
 
 // Checks that the main window lies whole inside the work area of its monitor, centred, with the
-// client height the program must choose there (standard 720, or the compact layout's shorter one).
+// client height the program must choose there (standard 720, or the compact layout's shorter one)
+// and a client width of 1020, or more up to 1340 for long options.
 void window_fits(Session* s);
 
 // ---- driving the window

@@ -148,7 +148,7 @@ static HWND control_in(Session* s, Box b) { return child_at(s, b.x + b.width / 2
 static MainLayout layout_of(Session* s) {
     RECT client;
     GetClientRect(s->main, &client);
-    return main_layout(client.bottom);
+    return main_layout(client.bottom, client.right - CLIENT_WIDTH);
 }
 
 // The control's text fits its client area.
@@ -178,7 +178,7 @@ static void inputs_shown(Session* s, Measure* m, const Reference& r) {
     int count = (int)r.inputs.size();
     RECT client;
     GetClientRect(s->main, &client);
-    RowLayout rows = input_rows(count, client.bottom);
+    RowLayout rows = input_rows(count, client.bottom, client.right - CLIENT_WIDTH);
     static const wchar_t* const CLASSES[][2] = {
         { L"number", L"Edit" }, { L"date", L"Edit" }, { L"choice", L"ComboBox" }, { L"check", L"Button" },
     };
