@@ -184,6 +184,9 @@ static void create_input_row(int i, int place, RowLayout rows) {
     case INPUT_NUMBER:
         app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id,
                                              app.font_input);
+        // The box holds no more than is read: a longer text would be cut before the reader saw it, and
+        // "60", many blanks and "kg" would then read as 60.
+        SendMessageW(app.input_controls[i], EM_LIMITTEXT, INPUT_TEXT_CAP - 1, 0);
         break;
     }
     input_show_start(i);
