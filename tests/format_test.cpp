@@ -34,6 +34,10 @@ TEST(FormatValue, Codes) {
         { "date",  -719529,            L"-001-12-31" },
         { "date",  2932897,            L"10000-01-01" },
         { "date",  HUGE_VAL,           L"--" },
+        { "wd",    228,                L"32周4天" },
+        { "wd",    6.9,                L"0周6天" },
+        { "wd",    -3,                 L"-0周3天" },
+        { "wd",    NAN,                L"--" },
         { "f2",    NAN,                L"--" },
         { "pct",   -HUGE_VAL,          L"--" },
     };
@@ -124,4 +128,27 @@ TEST(CivilDatePrint, CutsAtCapacity) {
     EXPECT_STREQ(L"1970-01-01", text);
     EXPECT_EQ(-1, civil_date_print(0, text, 10));
     EXPECT_STREQ(L"1970-01-0", text);
+}
+
+// The value a rule judges: rounded half up to the printed digits, the way the expression language's
+// round() does it (floor(x * 10^d + 0.5) / 10^d); days drop their fraction toward zero.
+TEST(ValueAsPrinted, RoundsHalfUpToThePrintedDigits) {
+    static const struct { const char* code; double value; double judged; } cases[] = {
+        { "f1",    18.45,   18.5 },   // printf would show 18.4 (the double lies below); judged and shown 18.5
+        { "f1",    18.44,   18.4 },
+        { "f0",    2.5,     3 },
+        { "f0",    -2.5,    -2 },
+        { "int",   449.5,   450 },
+        { "f2",    1.005,   1 },      // stored just below 1.005
+        { nullptr, 2.345,   2.35 },
+        { "f3",    0.0005,  0.001 },
+        { "pct",   12.345,  12.3 },
+        { "date",  20521.9, 20521 },
+        { "wd",    -3.5,    -3 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.code ? c.code : "(null)") << " " << c.value);
+        EXPECT_EQ(c.judged, value_as_printed(c.code, c.value));
+    }
+    EXPECT_TRUE(isnan(value_as_printed("f1", NAN)));
 }

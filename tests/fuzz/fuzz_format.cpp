@@ -1,5 +1,5 @@
 // libFuzzer target: format_value on arbitrary doubles, format codes and capacities. Input: 8 bytes of
-// the value, one byte of capacity (0 to 159), then the code: one byte below 8 picks a known code (or
+// the value, one byte of capacity (0 to 159), then the code: one byte below 9 picks a known code (or
 // null), else the remaining bytes are the code. Checks, aborting on a breach: nothing is written at or
 // past the capacity, the text is terminated printable ASCII, a smaller capacity gives a prefix of the
 // full text, non-finite values print "--", numbers read back within half a unit of the last decimal,
@@ -21,10 +21,11 @@ static void fail(const char* what, double value, const char* code, const wchar_t
     abort();
 }
 
-// Decimals that a numeric code prints; -1 for "date".
+// Decimals that a numeric code prints; -1 for "date", -2 for "wd" (weeks and days).
 static int decimals_of(const char* code) {
     if (!code) return 2;
     if (!strcmp(code, "date")) return -1;
+    if (!strcmp(code, "wd")) return -2;
     if (!strcmp(code, "f0") || !strcmp(code, "int")) return 0;
     if (!strcmp(code, "f1") || !strcmp(code, "pct")) return 1;
     if (!strcmp(code, "f3")) return 3;
@@ -52,15 +53,27 @@ static void check_date(double value, const wchar_t* text) {
         fail("is not the date of the day number", value, "date", text);
 }
 
+// "W周D天" (a minus first for a negative value): 7W + D whole days of |value|, D 0 to 6.
+static void check_weeks(double value, const wchar_t* text) {
+    long long w = -1, d = -1;
+    int used = 0;
+    const wchar_t* body = text[0] == L'-' ? text + 1 : text;
+    if ((text[0] == L'-') != (value < 0)) fail("sign differs", value, "wd", text);
+    if (swscanf(body, L"%lld\u5468%lld\u5929%n", &w, &d, &used) != 2 || body[used] != 0)
+        fail("is not weeks and days", value, "wd", text);
+    if (d < 0 || d > 6 || w < 0 || (double)(w * 7 + d) != floor(fabs(value)))
+        fail("is not the whole days of the value", value, "wd", text);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 10 || size > 10 + 16) return 0;
     double value;
     memcpy(&value, data, sizeof value);
     int cap = data[8] % FULL;
-    static const char* const known[] = { "f0", "f1", "f2", "f3", "int", "pct", "date", nullptr };
+    static const char* const known[] = { "f0", "f1", "f2", "f3", "int", "pct", "date", "wd", nullptr };
     char other[18];
     const char* code;
-    if (data[9] < 8) {
+    if (data[9] < 9) {
         code = known[data[9]];
     } else {
         memcpy(other, data + 9, size - 9);
@@ -71,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wchar_t full[FULL];
     format_value(code, value, full, FULL);
     size_t len = wcslen(full);
-    for (size_t i = 0; i < len; i++)
+    bool weeks = decimals_of(code) == -2;  // the one code that prints Chinese (周, 天)
+    for (size_t i = 0; i < len && !weeks; i++)
         if (full[i] < 0x20 || full[i] > 0x7e) fail("holds a character outside printable ASCII", value, code, full);
     if (!isfinite(value)) {
         if (wcscmp(full, L"--") != 0) fail("non-finite value not printed as --", value, code, full);
@@ -80,6 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (decimals_of(code) >= 0 ? fabs(value) < 1e70 : fabs(value) < 9e18) fail("finite value printed as --", value, code, full);
     } else if (decimals_of(code) >= 0) {
         check_number(code, value, full);
+    } else if (weeks) {
+        check_weeks(value, full);
     } else {
         check_date(value, full);
     }
