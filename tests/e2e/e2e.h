@@ -13,6 +13,8 @@ enum Program {
     PROGRAM_WIDE,     // the same program around tests/e2e/wide_tool.cpp (16 inputs, levels 0 to 3)
     PROGRAM_NO_INPUT, // the same program around tests/e2e/no_input_tool.cpp (no input, a report)
     PROGRAM_KINDS,    // the same program around tests/e2e/kinds_tool.cpp (40 inputs of every kind)
+    PROGRAM_T127,     // the catalogue's exes of tools 127 and 201 (run with --ward)
+    PROGRAM_T201,
 };
 
 // One run of the program under test, and what the scenario found wrong so far.
@@ -44,6 +46,7 @@ extern const ScenarioList SELFTEST_SCENARIOS;
 extern const ScenarioList SAVE_SCENARIOS;
 extern const ScenarioList NO_INPUT_SCENARIOS;
 extern const ScenarioList KINDS_SCENARIOS;
+extern const ScenarioList WARD_SCENARIOS;  // run with --ward only
 
 // The family window test (e2e_family.cpp): every exe of the list file (one path a line) against the
 // native run's reference file; only: run just the exes whose path contains it. Returns the exit code.
@@ -57,7 +60,7 @@ int index_run(const std::wstring& index_exe, const std::wstring& stand_in_exe, c
 
 // Paths the runner was given (Windows form).
 struct DriverPaths {
-    std::wstring builtin_exe, wide_exe, no_input_exe, kinds_exe, artifacts;
+    std::wstring builtin_exe, wide_exe, no_input_exe, kinds_exe, t127_exe, t201_exe, artifacts;
 };
 extern DriverPaths driver_paths;
 
@@ -126,6 +129,13 @@ bool no_message_box(Session* s);
 
 // ---- clipboard
 std::wstring clipboard_text();
+// Puts text on the clipboard, as another program would.
+void put_on_clipboard(const wchar_t* text);
+// After a calculation on implausible inputs (with CLIPBOARD_UNCHANGED put on the clipboard before):
+// copy and save each refuse in the status line without a message box; the clipboard keeps its text
+// and no record file is made.
+inline constexpr wchar_t CLIPBOARD_UNCHANGED[] = L"未改动";
+void expect_copy_and_save_refused(Session* s, const std::wstring& record_file);
 
 // ---- the screen
 struct Capture {

@@ -4,6 +4,7 @@
 //   e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR [NAME_PART]
 //   e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]
 //   e2e_driver --index MEDTOOL_INDEX.exe STAND_IN.exe ARTIFACTS_DIR
+//   e2e_driver --ward TOOL_127.exe TOOL_201.exe ARTIFACTS_DIR [NAME_PART]   (WARD_SCENARIOS only)
 // Paths may be Unix paths (run under Wine); NAME_PART runs only scenarios whose name contains it.
 // Exits 0 when every scenario (every exe) passed.
 #include <stdio.h>
@@ -29,6 +30,8 @@ static bool run_scenario(const Scenario& scenario) {
     const std::wstring* exe = scenario.program == PROGRAM_WIDE       ? &driver_paths.wide_exe
                               : scenario.program == PROGRAM_NO_INPUT ? &driver_paths.no_input_exe
                               : scenario.program == PROGRAM_KINDS    ? &driver_paths.kinds_exe
+                              : scenario.program == PROGRAM_T127     ? &driver_paths.t127_exe
+                              : scenario.program == PROGRAM_T201     ? &driver_paths.t201_exe
                                                                      : &driver_paths.builtin_exe;
     s.exe = exe->c_str();
     if (scenario.program == PROGRAM_NONE || session_open(&s, s.exe)) scenario.run(&s);
@@ -41,6 +44,20 @@ static bool run_scenario(const Scenario& scenario) {
     }
     fflush(stdout);
     return s.failures.empty();
+}
+
+// Runs every scenario of the lists whose name contains `only`; returns the exit code.
+static int run_lists(const ScenarioList* const* lists, int count, const std::string& only) {
+    int passed = 0, failed = 0;
+    for (int l = 0; l < count; l++)
+        for (int i = 0; i < lists[l]->count; i++) {
+            const Scenario& scenario = lists[l]->scenarios[i];
+            if (!only.empty() && !strstr(scenario.name, only.c_str())) continue;
+            if (run_scenario(scenario)) passed++;
+            else failed++;
+        }
+    printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 && passed > 0 ? 0 : 1;
 }
 
 // Without a window manager, Wine waits about 2 s for one whenever a window closes or hides (every
@@ -63,11 +80,20 @@ int wmain(int argc, wchar_t** argv) {
                           argc > 5 ? utf8(argv[5]) : "");
     if (argc >= 5 && std::wstring(argv[1]) == L"--index")
         return index_run(windows_path(argv[2]), windows_path(argv[3]), windows_path(argv[4]));
+    if (argc >= 5 && std::wstring(argv[1]) == L"--ward") {
+        static const ScenarioList* const WARD[] = { &WARD_SCENARIOS };
+        driver_paths.t127_exe = windows_path(argv[2]);
+        driver_paths.t201_exe = windows_path(argv[3]);
+        driver_paths.artifacts = windows_path(argv[4]);
+        CreateDirectoryW(driver_paths.artifacts.c_str(), nullptr);
+        return run_lists(WARD, 1, argc > 5 ? utf8(argv[5]) : "");
+    }
     if (argc < 6) {
         fprintf(stderr, "usage: e2e_driver MEDTOOL.exe MEDTOOL_WIDE.exe MEDTOOL_NO_INPUT.exe MEDTOOL_KINDS.exe ARTIFACTS_DIR "
                         "[NAME_PART]\n"
                         "       e2e_driver --family EXE_LIST REFERENCE ARTIFACTS_DIR [PATH_PART]\n"
-                        "       e2e_driver --index MEDTOOL_INDEX.exe STAND_IN.exe ARTIFACTS_DIR\n");
+                        "       e2e_driver --index MEDTOOL_INDEX.exe STAND_IN.exe ARTIFACTS_DIR\n"
+                        "       e2e_driver --ward TOOL_127.exe TOOL_201.exe ARTIFACTS_DIR [NAME_PART]\n");
         return 2;
     }
     driver_paths.builtin_exe = windows_path(argv[1]);
@@ -78,14 +104,5 @@ int wmain(int argc, wchar_t** argv) {
     CreateDirectoryW(driver_paths.artifacts.c_str(), nullptr);
     std::string only = argc > 6 ? utf8(argv[6]) : "";
 
-    int passed = 0, failed = 0;
-    for (const ScenarioList* list : LISTS)
-        for (int i = 0; i < list->count; i++) {
-            const Scenario& scenario = list->scenarios[i];
-            if (!only.empty() && !strstr(scenario.name, only.c_str())) continue;
-            if (run_scenario(scenario)) passed++;
-            else failed++;
-        }
-    printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 && passed > 0 ? 0 : 1;
+    return run_lists(LISTS, (int)(sizeof LISTS / sizeof LISTS[0]), only);
 }

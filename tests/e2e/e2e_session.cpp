@@ -322,3 +322,28 @@ std::wstring clipboard_text() {
     CloseClipboard();
     return text;
 }
+
+void put_on_clipboard(const wchar_t* text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(block), text, bytes);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+void expect_copy_and_save_refused(Session* s, const std::wstring& record_file) {
+    enum { ID_SAVE = 1002, ID_COPY = 1003 };
+    click(s, ID_COPY);
+    settle(s);
+    check(s, no_message_box(s), "copy opened a message box");
+    expect_status(s, L"未复制：输入有误，本次没有可复制的结果");
+    check_text(s, "clipboard after a refused copy", clipboard_text(), CLIPBOARD_UNCHANGED);
+    click(s, ID_SAVE);
+    settle(s);
+    check(s, no_message_box(s), "save opened a message box");
+    expect_status(s, L"未保存：输入有误，本次没有可保存的结果");
+    check(s, GetFileAttributesW(record_file.c_str()) == INVALID_FILE_ATTRIBUTES, "a refused save wrote a record file");
+}

@@ -259,37 +259,17 @@ static std::wstring record_path() {
     return std::wstring(folder) + L"\\KavriMedSuite\\records\\T9004.csv";
 }
 
-static void put_on_clipboard(const wchar_t* text) {
-    if (!OpenClipboard(nullptr)) return;
-    EmptyClipboard();
-    size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(block), text, bytes);
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
-
 // A weight no patient has: the result box says what to correct and shows no computed value; copy and
 // save refuse in the status line and write nothing. A level-3 verdict then copies and saves as usual.
 static void invalid_inputs_keep_nothing(Session* s) {
     DeleteFileW(record_path().c_str());
-    put_on_clipboard(L"未改动");
+    put_on_clipboard(CLIPBOARD_UNCHANGED);
     fill_empty_inputs(s);
     set_text(input(s, W), L"600");
     std::wstring result = calculate(s);
     check_text(s, "result box", result, L"输入数值超出合理范围，未计算结果。\r\n请改正：体重超出可信范围，请核对\r\n");
     expect_status(s, L"未得出结果：请按“计算结果”中的提示核对输入");
-    click(s, ID_COPY);
-    settle(s);
-    check(s, no_message_box(s), "copy opened a message box");
-    expect_status(s, L"未复制：输入有误，本次没有可复制的结果");
-    check_text(s, "clipboard after a refused copy", clipboard_text(), L"未改动");
-    click(s, ID_SAVE);
-    settle(s);
-    check(s, no_message_box(s), "save opened a message box");
-    expect_status(s, L"未保存：输入有误，本次没有可保存的结果");
-    check(s, GetFileAttributesW(record_path().c_str()) == INVALID_FILE_ATTRIBUTES, "a refused save wrote a record file");
+    expect_copy_and_save_refused(s, record_path());
 
     set_text(input(s, W), L"60");
     SendMessageW(input(s, GRADE), CB_SETCURSEL, 2, 0);  // 3 points
