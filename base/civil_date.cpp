@@ -2,6 +2,7 @@
 // civil_date_print, civil_date_valid and civil_date_read.
 #include "base/civil_date.h"
 
+#include "base/number_read.h"
 #include "base/wtext.h"
 
 static_assert(sizeof(long long) == 8, "day numbers print with %lld");
@@ -43,21 +44,12 @@ bool civil_date_valid(int32_t year, int32_t month, int32_t day) {
     return day <= DAYS[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-// The digit value of an ASCII or full-width digit; -1 for any other character.
-static int digit_of(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10;
-    return -1;
-}
-
-static bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
-
 // Reads 1 to `most` digits at *p into *value and moves *p past them; false when none is there.
 static bool read_digits(const wchar_t** p, int most, int32_t* value) {
     int n = 0;
     *value = 0;
-    while (n < most && digit_of(**p) >= 0) { *value = *value * 10 + digit_of(**p); (*p)++; n++; }
-    return n > 0 && digit_of(**p) < 0;
+    while (n < most && input_char_digit(**p) >= 0) { *value = *value * 10 + input_char_digit(**p); (*p)++; n++; }
+    return n > 0 && input_char_digit(**p) < 0;
 }
 
 // Consumes one separator of `form`: '-' '/' '.' (and their full-width forms) for form 0; for form 1
@@ -72,7 +64,7 @@ static bool read_separator(const wchar_t** p, int form, wchar_t mark) {
 
 bool civil_date_read(const wchar_t* text, int64_t* day_number) {
     const wchar_t* p = text;
-    while (is_blank(*p)) p++;
+    while (input_char_blank(*p)) p++;
     int32_t year, month, day;
     const wchar_t* year_start = p;
     if (!read_digits(&p, 4, &year) || p - year_start != 4) return false;
@@ -80,7 +72,7 @@ bool civil_date_read(const wchar_t* text, int64_t* day_number) {
     if (!read_separator(&p, form, L'年') || !read_digits(&p, 2, &month)) return false;
     if (!read_separator(&p, form, L'月') || !read_digits(&p, 2, &day)) return false;
     if (form == 1 && *p == L'日') p++;
-    while (is_blank(*p)) p++;
+    while (input_char_blank(*p)) p++;
     if (*p || year < 1 || !civil_date_valid(year, month, day)) return false;
     *day_number = days_from_civil(year, month, day);
     return true;

@@ -1,5 +1,5 @@
-// Number reading shared by the evaluator and the input boxes. Exports number_read, input_text_value and
-// input_text_print.
+// Number reading shared by the evaluator and the input boxes. Exports number_read, input_text_value,
+// input_text_print, input_char_blank and input_char_digit.
 // Both give the value of the C library's strtod, which in the Windows build is mingw's own (never the
 // system msvcrt.dll, which reads neither "inf" nor hexadecimal), so both builds agree; number_read its
 // extent too, input_text_value only for a text that is one plain decimal number as a whole.
@@ -111,7 +111,7 @@ double number_read(const char* text, const char** end) {
 // full-width digits, point, minus and plus, and the ideographic full stop as the point; 0 for any other.
 static char number_char(wchar_t c) {
     if (c > 0 && c < 0x80) return (char)c;
-    if (c >= 0xFF10 && c <= 0xFF19) return (char)('0' + (c - 0xFF10));
+    if (input_char_digit(c) >= 0) return (char)('0' + input_char_digit(c));
     switch (c) {
     case 0xFF0E: return '.';
     case 0x3002: return '.';
@@ -121,13 +121,19 @@ static char number_char(wchar_t c) {
     }
 }
 
-static bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
+bool input_char_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
+
+int input_char_digit(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10;
+    return -1;
+}
 
 double input_text_value(const wchar_t* text) {
     const wchar_t* first = text;
-    while (is_blank(*first)) first++;
+    while (input_char_blank(*first)) first++;
     const wchar_t* last = first + text_length(first);
-    while (last > first && is_blank(last[-1])) last--;
+    while (last > first && input_char_blank(last[-1])) last--;
     if (last - first > INPUT_NUMBER_MAX_CHARS) return NAN;
 
     // [sign] digits [point [digits]] | [sign] point digits, over the ASCII forms.

@@ -1,6 +1,6 @@
 // Reading numbers from text, the same in both builds: the evaluator's number operands and the input
-// boxes of the calculate command. Exports number_read, input_text_value, input_text_print and
-// INPUT_NUMBER_MAX_CHARS.
+// boxes of the calculate command. Exports number_read, input_text_value, input_text_print,
+// input_char_blank, input_char_digit and INPUT_NUMBER_MAX_CHARS.
 #pragma once
 
 // Reads the number at `text` with the extent and value of strtod in the "C" locale (decimal and
@@ -18,6 +18,13 @@ double number_read(const char* text, const char** end);
 // hexadecimal, a lone sign or point, two numbers, blanks only. An accepted text's value is strtod's of
 // its ASCII form, so it is always finite (at most 127 digits stay below 1e127).
 double input_text_value(const wchar_t* text);
+
+// A blank around a typed value: space, tab or the ideographic space U+3000 (a Chinese input method's).
+bool input_char_blank(wchar_t c);
+
+// The value of a typed digit, ASCII or full-width (U+FF10-FF19, as a Chinese input method types it);
+// -1 for any other character.
+int input_char_digit(wchar_t c);
 
 // An edit box yields at most 127 characters; a longer number is refused rather than cut.
 enum { INPUT_NUMBER_MAX_CHARS = 127 };

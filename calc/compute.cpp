@@ -53,15 +53,9 @@ static void append_chosen_inputs(const ToolDef* tool, const double* input_values
         const ToolInput* in = &tool->inputs[i];
         wchar_t value[128];
         if (in->kind == INPUT_CHECK) { has_check = true; continue; }
-        if (in->kind == INPUT_CHOICE) {
-            int k = input_option_index(in, input_values[i]);
-            if (k >= 0) text_copy(value, dimof(value), in->options[k].text);
-            else format_value("f2", input_values[i], value, dimof(value));
-        } else if (in->kind == INPUT_DATE) {
-            format_value("date", input_values[i], value, dimof(value));
-        } else {
-            continue;
-        }
+        if (in->kind != INPUT_CHOICE && in->kind != INPUT_DATE) continue;
+        if (!input_value_words(in, input_values[i], value, dimof(value)))
+            format_value(in->kind == INPUT_DATE ? "date" : "f2", input_values[i], value, dimof(value));
         wformat(line, dimof(line), L"%ls：%ls\r\n", in->label, value);
         text_append(result_text, result_cap, line);
     }

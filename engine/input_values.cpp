@@ -1,5 +1,5 @@
-// The inputs of one calculation, taken all or none. Exports input_values_read, input_refusal_message
-// and input_option_index.
+// The inputs of one calculation, taken all or none. Exports input_values_read, input_refusal_message,
+// input_option_index and input_value_words.
 #include "engine/input_values.h"
 
 #include <math.h>
@@ -10,7 +10,7 @@
 
 static bool is_empty_text(const wchar_t* text) {
     for (const wchar_t* p = text; *p; p++)
-        if (*p != L' ' && *p != L'\t' && *p != 0x3000) return false;
+        if (!input_char_blank(*p)) return false;
     return true;
 }
 
@@ -71,4 +71,29 @@ int input_option_index(const ToolInput* input, double value) {
     for (int k = 0; k < input->option_count; k++)
         if (input->options[k].value == value) return k;
     return -1;
+}
+
+bool input_value_words(const ToolInput* input, double value, wchar_t* text, int cap) {
+    switch (input->kind) {
+    case INPUT_CHOICE: {
+        int k = input_option_index(input, value);
+        if (k < 0) return false;
+        text_copy(text, cap, input->options[k].text);
+        return true;
+    }
+    case INPUT_CHECK:
+        if (value != 0 && value != input->tick) return false;
+        text_copy(text, cap, value == 0 ? L"否" : L"是");
+        return true;
+    case INPUT_DATE:
+        // The dates a box accepts: years 0001 to 9999.
+        if (!(value == floor(value) && value >= (double)days_from_civil(1, 1, 1) &&
+              value <= (double)days_from_civil(9999, 12, 31)))
+            return false;
+        civil_date_print((int64_t)value, text, cap);
+        return true;
+    case INPUT_NUMBER:
+        break;
+    }
+    return false;
 }

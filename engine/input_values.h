@@ -1,6 +1,6 @@
 // Taking what the window's input controls hold as the values of one calculation, all or none, and the
 // message that names a refused input. Exports InputEntry, InputRefusal, InputReading,
-// input_values_read, input_refusal_message and input_option_index.
+// input_values_read, input_refusal_message, input_option_index and input_value_words.
 #pragma once
 #include "engine/tool_def.h"
 
@@ -38,3 +38,9 @@ int input_refusal_message(const ToolDef* tool, InputReading reading, wchar_t* te
 
 // The index of the option of a choice whose value is `value`; -1 when none has it.
 int input_option_index(const ToolInput* input, double value);
+
+// The value of a choice, check or date as a person reads it: the option's text, 是 or 否, the date as
+// YYYY-MM-DD (years 0001 to 9999). Returns false, writing nothing, for a number input and for a value
+// the input cannot hold (no option has it, neither 0 nor the tick, no such date); the caller prints
+// the number then.
+bool input_value_words(const ToolInput* input, double value, wchar_t* text, int cap);

@@ -2,9 +2,6 @@
 // Exports record_file_name, record_header, record_line, record_append.
 #include "store/record_store.h"
 
-#include <math.h>
-
-#include "base/civil_date.h"
 #include "base/dimof.h"
 #include "base/wtext.h"
 #include "engine/input_values.h"
@@ -141,33 +138,7 @@ int record_header(const ToolDef* tool, wchar_t* text, int cap) {
 
 // The text a record shows for input i's value (after "label="): see record_line.
 static void value_text(const ToolInput* input, double value, wchar_t* text, int cap) {
-    switch (input->kind) {
-    case INPUT_CHOICE: {
-        int k = input_option_index(input, value);
-        if (k >= 0) {
-            text_copy(text, cap, input->options[k].text);
-            return;
-        }
-        break;
-    }
-    case INPUT_CHECK:
-        if (value == 0 || value == input->tick) {
-            text_copy(text, cap, value == 0 ? L"否" : L"是");
-            return;
-        }
-        break;
-    case INPUT_DATE:
-        // The dates a box accepts: years 0001 to 9999.
-        if (value == floor(value) && value >= (double)days_from_civil(1, 1, 1) &&
-            value <= (double)days_from_civil(9999, 12, 31)) {
-            civil_date_print((int64_t)value, text, cap);
-            return;
-        }
-        break;
-    case INPUT_NUMBER:
-        break;
-    }
-    wformat(text, cap, L"%g", value);
+    if (!input_value_words(input, value, text, cap)) wformat(text, cap, L"%g", value);
 }
 
 int record_line(const ToolDef* tool, const double* values, const wchar_t* result, LocalTime now,
