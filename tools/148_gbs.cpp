@@ -1,6 +1,7 @@
 // Tool 148: Glasgow-Blatchford score of acute upper gastrointestinal bleeding. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // Blatchford O et al., Lancet 2000;356:1318-1321: urea (mmol/L) 6.5–<8 2, 8–<10 3, 10–<25 4, ≥25 6;
 // haemoglobin men 120–129 g/L 1, 100–119 3, <100 6, women 100–119 1, <100 6 (the paper's g/dL × 10);
@@ -10,13 +11,12 @@
 // entered against lower edges (129.5 g/L scores as 120–129). The sex picks the haemoglobin bands and
 // starts unchosen (男 1, 女 2 as GB/T 2261.1); a code that is neither fails the haemoglobin term and is
 // refused. Every number starts empty and its range excludes 0.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
     //            key        label        unit       default  start
     number_input("urea",    L"血尿素",   L"mmol/L", 5.0,     START_EMPTY),
     number_input("hb",      L"血红蛋白", L"g/L",    140.0,   START_EMPTY),
-    choice_input("sex",     L"性别",     SEX,       1.0,     START_EMPTY),
+    choice_input("sex",     L"性别",     SEX_OPTIONS, 1.0,     START_EMPTY),
     number_input("sbp",     L"收缩压",   L"mmHg",   120.0,   START_EMPTY),
     number_input("hr",      L"心率",     L"次/分",  80.0,    START_EMPTY),
     check_input ("melena",  L"黑便",     1),

@@ -2,6 +2,7 @@
 // Roza-Shizgal revision beside it. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // Harris JA, Benedict FG, Carnegie Institution of Washington Publication No. 279, 1919 (kg, cm,
 // years; kcal/d): men 66.4730 + 13.7516·W + 5.0033·H − 6.7550·A, women 655.0955 + 9.5634·W +
@@ -11,10 +12,9 @@
 // 男 1 and 女 2 leaves both values not computable (choose fails) while the sex rule answers. No
 // activity or stress factor: those vary between departments. The values are printed to whole
 // kcal/d, rounded half up.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
-    choice_input("sex", L"性别", SEX, 1.0, START_EMPTY),
+    choice_input("sex", L"性别", SEX_OPTIONS, 1.0, START_EMPTY),
     //           key       label   unit    default  start
     number_input("weight", L"体重", L"kg",  65.0,    START_EMPTY),
     number_input("height", L"身高", L"cm",  170.0,   START_EMPTY),

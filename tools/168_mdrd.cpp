@@ -3,6 +3,7 @@
 // with the KDIGO GFR categories. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // eGFR = k × Scr^a × age^b × f (women), Scr in mg/dL (μmol/L ÷ 88.4):
 //   IDMS-traceable MDRD, Levey AS et al., Clin Chem 2007;53:766-772: k 175, a −1.154, b −0.203, f 0.742;
@@ -13,12 +14,11 @@
 // as printed, the one that matches today's enzymatic (IDMS-traceable) creatinine. Which equation
 // Chinese laboratories print, and the creatinine method behind Ma 2006, were not confirmed: the note
 // says so. Sex chooses the women's factor; with no sex chosen every eGFR is not computable.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
     number_input("scr", L"血肌酐", L"μmol/L", 80.0, START_EMPTY),
     number_input("age", L"年龄",   L"岁",     50.0, START_EMPTY),
-    choice_input("sex", L"性别",   SEX,       1.0,  START_EMPTY),
+    choice_input("sex", L"性别",   SEX_OPTIONS, 1.0,  START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {

@@ -10,7 +10,7 @@
 // PaO2 < 60 mmHg at sea level, at rest, on air (内科学). "More than 10 mmHg below predicted" (about 2 SD
 // of the regression) is this tool's band, not a published criterion, and is judged on the difference
 // as printed. Position is chosen; with none, neither output is computable (the difference repeats the
-// test, since a formula reading a failed output does not fail by itself).
+// test, so that the value the rules read fails too, not only the one shown).
 static constexpr ToolOption POSITION[] = { { L"卧位", 1 }, { L"坐位", 2 } };
 
 static constexpr ToolInput inputs[] = {

@@ -2,6 +2,7 @@
 // (coronary disease, stroke, peripheral artery disease and heart failure together). Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // D'Agostino RB Sr et al., Circulation 2008;117:743-753: risk = 1 − S0^exp(Σβx − mean), TC and HDL in
 // mg/dL (mmol/L × 38.67), logs of age, TC, HDL and SBP. Coefficients (ln age, ln TC, ln HDL, ln SBP
@@ -13,10 +14,9 @@
 // equation overestimates absolute risk in Chinese cohorts; the Chinese 2019 guideline recommends
 // China-PAR. Sex chooses the coefficients; with none the risk is not computable. An unticked box means
 // "no", so a treated patient whose box is left unticked is underestimated: the label asks explicitly.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
-    choice_input("sex",      L"性别",         SEX,       1.0,   START_EMPTY),
+    choice_input("sex",      L"性别",         SEX_OPTIONS, 1.0,   START_EMPTY),
     number_input("age",      L"年龄",         L"岁",     55.0,  START_EMPTY),
     number_input("tc",       L"总胆固醇",     L"mmol/L", 5.5,   START_EMPTY),
     number_input("hdl",      L"HDL-C",        L"mmol/L", 1.3,   START_EMPTY),

@@ -2,18 +2,18 @@
 // Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // Devine BJ, Drug Intell Clin Pharm 1974;8:650-655: IBW 50 kg (men) or 45.5 kg (women) + 2.3 kg per inch
 // over 5 ft; height cm ÷ 2.54 = inches, 60 in = 152.4 cm. Below 60 in the line gives implausible and,
 // near 100 cm, negative weights, so shorter heights are refused. Adjusted weight = IBW + 0.4 × (actual −
 // IBW) (Traynor AM et al., Antimicrob Agents Chemother 1995;39:545-548), suggested from 120 % of IBW
 // (130 % in some hospitals), judged on the percentage as printed. With no sex chosen IBW is not
-// computable; the outputs built on it repeat the sex test, since a formula reading a failed output does
-// not fail by itself.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
+// computable; the outputs built on it repeat the sex test, so that the values the rules read fail too,
+// not only the ones shown.
 
 static constexpr ToolInput inputs[] = {
-    choice_input("sex",    L"性别",     SEX,   1.0,   START_EMPTY),
+    choice_input("sex",    L"性别",     SEX_OPTIONS, 1.0,   START_EMPTY),
     number_input("height", L"身高",     L"cm", 170.0, START_EMPTY),
     number_input("weight", L"实际体重", L"kg", 80.0,  START_EMPTY),
 };

@@ -2,6 +2,7 @@
 // (graded) and MELD 3.0 (shown beside them). Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // OPTN/UNOS policy 9.1.D (2016): MELD(i) = 0.957 ln Cr + 0.378 ln bilirubin + 1.120 ln INR + 0.643, to
 // the tenth then × 10; each value below 1.0 taken as 1.0; Cr capped at 4.0 mg/dL and taken as 4.0 after
@@ -13,7 +14,6 @@
 // Units: Cr μmol/L ÷ 88.4, bilirubin μmol/L ÷ 17.1, albumin g/L ÷ 10. The dialysis box sets Cr to the
 // cap through max(…, cap × dialysis). Mortality bands of Wiesner R et al., Gastroenterology
 // 2003;124:91-96, judged on MELD-Na as printed. With no sex chosen MELD 3.0 is not computable.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
     number_input("scr",  L"血肌酐",   L"μmol/L", 90.0,  START_EMPTY),
@@ -21,7 +21,7 @@ static constexpr ToolInput inputs[] = {
     number_input("inr",  L"INR",      L"",       1.5,   START_EMPTY),
     number_input("na",   L"血钠",     L"mmol/L", 135.0, START_EMPTY),
     number_input("alb",  L"白蛋白",   L"g/L",    30.0,  START_EMPTY),
-    choice_input("sex",  L"性别",     SEX,       1.0,   START_EMPTY),
+    choice_input("sex",  L"性别",     SEX_OPTIONS, 1.0,   START_EMPTY),
     check_input("dialysis", L"透析≥2次/周或CVVHD≥24h", 1),
 };
 

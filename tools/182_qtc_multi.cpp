@@ -2,6 +2,7 @@
 // Hodges, Rautaharju), judged on Fridericia as tool 131 is. Exports tool_get.
 #include "base/dimof.h"
 #include "engine/tool_check.h"
+#include "tools/sex_options.h"
 
 // RR = 60/HR s. Bazett QT/√RR and Fridericia QT/∛RR (1920), limits 450 ms men, 460 ms women, 500 ms
 // (Drew BJ et al., Circulation 2010); Framingham QT + 154 × (1 − RR) (Sagie A et al., Am J Cardiol
@@ -11,12 +12,11 @@
 // another formula passes the limit. Every QTc is judged as printed. The Framingham formula computes
 // 60/hr itself rather than reading rr, so a heart rate of 0 leaves it not computable like the two that
 // divide by rr. RR stays unrounded: Bazett and Fridericia read it.
-static constexpr ToolOption SEX[] = { { L"男", 1 }, { L"女", 2 } };
 
 static constexpr ToolInput inputs[] = {
     number_input("qt",  L"QT间期", L"ms",    400.0, START_EMPTY),
     number_input("hr",  L"心率",   L"次/分", 75.0,  START_EMPTY),
-    choice_input("sex", L"性别",   SEX,      1.0,   START_EMPTY),
+    choice_input("sex", L"性别",   SEX_OPTIONS, 1.0,   START_EMPTY),
 };
 
 static constexpr ToolOutput outputs[] = {
