@@ -1,9 +1,9 @@
-// The child controls of the main window: one row per input (or one line saying there is none), the
-// result side and the command buttons, at the rectangles of app/layout.h. An input row is a label, the
-// input's control by kind (an edit box for a number or a date, a drop-down list for a choice, a check
-// box) and a unit. Rows that do not fit the panel scroll by whole rows: a row out of view is hidden,
-// never cut, and a row below the first rows shown is made when it first comes into view. Exports the
-// functions of app/controls.h.
+// The child controls of the main window: one control per input (or one line saying there is none), the
+// result side and the command buttons, at the rectangles of app/layout.h. An input's control by kind is
+// an edit box for a number or a date, a drop-down list for a choice, a check box; its label and unit are
+// painted (app/paint.cpp), which spares two child windows a row. Rows that do not fit the panel scroll by
+// whole rows: a row out of view is hidden, never cut, and a row below the first rows shown is made when
+// it first comes into view. Exports the functions of app/controls.h.
 #include "app/controls.h"
 
 #include "app/layout.h"
@@ -16,7 +16,6 @@
 #include "platform/platform.h"
 
 static const DWORD STATIC_STYLE = WS_CHILD | WS_VISIBLE;                             // 0x50000000
-static const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_RIGHT;                   // 0x50000002
 static const DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;  // 0x50010080
 static const DWORD CHOICE_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 static const DWORD CHECK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
@@ -47,7 +46,6 @@ static const wchar_t START_STATUS_WITH_INPUTS[] = L"就绪：填写参数后按 
 static const wchar_t START_STATUS_WITHOUT_INPUTS[] = L"就绪：按 F5 或点击“计算”";
 static const wchar_t NO_INPUT_TEXT[] = L"本工具无需输入参数";
 static const wchar_t CHECK_TEXT[] = L"是";        // beside a check box: ticked means yes
-static const wchar_t DATE_HINT[] = L"年-月-日";    // in a date's unit place: the order to type
 
 // One child control; the font is sent only when given.
 static HWND make_control(const wchar_t* cls, DWORD ex_style, DWORD style, const wchar_t* text, Box box, int id,
@@ -127,38 +125,32 @@ InputEntry input_entry_read(int i, wchar_t* text) {
     return { text, -1 };
 }
 
-static void create_input_row(int i, int place, RowLayout rows);
+static void create_input_control(int i, int place, RowLayout rows);
 
-// Places input i's row in place `place` of the rows shown, or hides it (place outside them).
+// Places input i's control in place `place` of the rows shown, or hides it (place outside them).
 static void place_row(int i, int place, RowLayout rows) {
     const ToolInput* input = &app.active_tool->inputs[i];
     bool shown = place >= 0 && place < rows.shown;
-    if (shown && !app.input_controls[i]) {
-        create_input_row(i, place, rows);
+    HWND control = app.input_controls[i];
+    if (shown && !control) {
+        create_input_control(i, place, rows);
         return;
     }
-    HWND parts[] = { app.input_labels[i], app.input_controls[i], app.input_units[i] };
-    Box boxes[] = { input_label_box(place, rows),
-                    input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK),
-                    input_unit_box(place, rows) };
-    for (int k = 0; k < (int)dimof(parts); k++) {
-        if (!parts[k]) continue;
-        if (shown)
-            SetWindowPos(parts[k], NULL, boxes[k].x, boxes[k].y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(parts[k], shown ? SW_SHOWNA : SW_HIDE);
+    if (!control) return;
+    if (shown) {
+        Box box = input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK);
+        SetWindowPos(control, NULL, box.x, box.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE);
 }
 
-// Makes input i's row in place `place` of the rows shown, in its start state. Only the rows shown are
-// made at start: each control costs start-up time (under Wine several milliseconds, a drop-down list
-// tens), so a row below them is made when it is first scrolled into view.
-static void create_input_row(int i, int place, RowLayout rows) {
+// Makes input i's control in place `place` of the rows shown, in its start state. Only the rows shown
+// are made at start: each control costs start-up time (under Wine about a millisecond, a drop-down list
+// five), so a row below them is made when it is first scrolled into view.
+static void create_input_control(int i, int place, RowLayout rows) {
     const ToolInput* input = &app.active_tool->inputs[i];
     int id = ID_INPUT_FIRST + i;
-    app.input_labels[i] = make_control(L"STATIC", 0, LABEL_STYLE, input->label, input_label_box(place, rows), 0,
-                                       app.font_label);
     Box box = input_control_box(place, rows, is_wide(input), input->kind == INPUT_CHECK);
-    const wchar_t* unit = input->unit;
     switch (input->kind) {
     case INPUT_CHOICE: {
         // A drop-down list's height is that of its open list; the closed field is the edit box's height.
@@ -170,29 +162,20 @@ static void create_input_row(int i, int place, RowLayout rows) {
         for (int k = 0; k < input->option_count; k++)
             SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)input->options[k].text);
         app.input_controls[i] = list;
-        unit = nullptr;
         break;
     }
     case INPUT_CHECK:
-        app.input_controls[i] = make_control(L"BUTTON", 0, CHECK_STYLE, CHECK_TEXT, box, id,
-                                             app.font_input);
-        unit = nullptr;
+        app.input_controls[i] = make_control(L"BUTTON", 0, CHECK_STYLE, CHECK_TEXT, box, id, app.font_input);
         break;
-    case INPUT_DATE:
-        unit = DATE_HINT;
-        [[fallthrough]];  // a date is typed into an edit box like a number
+    case INPUT_DATE:    // fall through: a date is typed into an edit box like a number
     case INPUT_NUMBER:
-        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id,
-                                             app.font_input);
+        app.input_controls[i] = make_control(L"EDIT", WS_EX_CLIENTEDGE, INPUT_STYLE, L"", box, id, app.font_input);
         // The box holds no more than is read: a longer text would be cut before the reader saw it, and
         // "60", many blanks and "kg" would then read as 60.
         SendMessageW(app.input_controls[i], EM_LIMITTEXT, INPUT_TEXT_CAP - 1, 0);
         break;
     }
     input_show_start(i);
-    app.input_units[i] = unit && unit[0] ? make_control(L"STATIC", 0, STATIC_STYLE, unit,
-                                                        input_unit_box(place, rows), 0, app.font_small)
-                                         : NULL;
 }
 
 void rows_scroll_to(int first) {
@@ -236,7 +219,7 @@ void controls_create() {
     const ToolDef* tool = app.active_tool;
     MainLayout layout = main_layout(app.client_height, app.extra_width);
     RowLayout rows = rows_now();
-    for (int i = 0; i < tool->input_count && i < rows.shown; i++) create_input_row(i, i, rows);
+    for (int i = 0; i < tool->input_count && i < rows.shown; i++) create_input_control(i, i, rows);
     if (rows_scroll(rows, tool->input_count)) create_rows_scroll_bar(rows, tool->input_count);
     if (tool->input_count == 0)
         make_control(L"STATIC", 0, STATIC_STYLE, NO_INPUT_TEXT, NO_INPUT_BOX, 0, app.font_label);

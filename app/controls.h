@@ -8,8 +8,9 @@
 
 enum { INPUT_TEXT_CAP = INPUT_NUMBER_MAX_CHARS + 1 };  // an edit box is read up to 127 characters
 
-// Creates every control (input rows, or the no-input line for a tool without inputs, the rows' scroll
-// bar when they scroll, verdict line, result box, note, reference line, five buttons) as children of
+// Creates every control (the input controls of the rows shown, or the no-input line for a tool without
+// inputs, the rows' scroll bar when they scroll, verdict line, result box, note, reference line, five
+// buttons; the rows' labels and units are painted) as children of
 // app.main_window at the rectangles of app.client_height's layout, keeps the handles the commands
 // need, and sets the start status text.
 void controls_create();

@@ -1,5 +1,6 @@
 // Painting of the main window and its owner-drawn buttons, straight onto the device context, at the
-// rectangles of app/layout.h in the colours of app/palette.h. Exports paint_main_window and draw_button.
+// rectangles of app/layout.h in the colours of app/palette.h: the header, the panels with the labels
+// and units of the input rows shown, the footer. Exports paint_main_window and draw_button.
 #include "app/paint.h"
 
 #include "app/layout.h"
@@ -10,16 +11,26 @@
 #include "base/wtext.h"
 
 static const UINT TEXT_FLAGS = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;  // 0x8024
+// An input row's label and unit: one line from the top of its box, as the rows' controls line up with
+// it; an ampersand is a character like any other.
+static const UINT ROW_TEXT_FLAGS = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;  // 0x8820
 
-// Single-line text in box, vertically centred, ellipsis at the end, with extra_flags (DT_RIGHT,
-// DT_CENTER) added; the previous font is selected back.
-static void draw_text_box(HDC dc, Box box, const wchar_t* text, COLORREF colour, HFONT font, UINT extra_flags) {
+static const wchar_t DATE_HINT[] = L"年-月-日";  // in a date's unit place: the order to type
+
+// Text in box with flags; the previous font is selected back.
+static void draw_text_flags(HDC dc, Box box, const wchar_t* text, COLORREF colour, HFONT font, UINT flags) {
     HGDIOBJ previous = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     RECT r = { box.x, box.y, box_right(box), box_bottom(box) };
-    DrawTextW(dc, text, -1, &r, TEXT_FLAGS | extra_flags);
+    DrawTextW(dc, text, -1, &r, flags);
     SelectObject(dc, previous);
+}
+
+// Single-line text in box, vertically centred, ellipsis at the end, with extra_flags (DT_RIGHT,
+// DT_CENTER) added.
+static void draw_text_box(HDC dc, Box box, const wchar_t* text, COLORREF colour, HFONT font, UINT extra_flags) {
+    draw_text_flags(dc, box, text, colour, font, TEXT_FLAGS | extra_flags);
 }
 
 static void fill_solid_rect(HDC dc, Box box, COLORREF colour) {
@@ -48,6 +59,32 @@ static void paint_panel(HDC dc, const PanelLayout& panel, const wchar_t* heading
     fill_solid_rect(dc, panel.separator, COLOUR_SEPARATOR);
 }
 
+// What shows in an input row's unit place: the unit of a number, the order to type a date; nothing
+// for a drop-down list or check box, which reach across the place.
+static const wchar_t* unit_shown(const ToolInput* input) {
+    switch (input->kind) {
+    case INPUT_NUMBER: return input->unit;
+    case INPUT_DATE:   return DATE_HINT;
+    case INPUT_CHOICE: // fall through
+    case INPUT_CHECK:  break;
+    }
+    return nullptr;
+}
+
+// The labels, right-aligned before their controls, and the units of the input rows shown.
+static void paint_input_rows(HDC dc) {
+    const ToolDef* tool = app.active_tool;
+    RowLayout rows = input_rows(tool->input_count, app.client_height, app.extra_width);
+    for (int place = 0; place < rows.shown && app.first_row + place < tool->input_count; place++) {
+        const ToolInput* input = &tool->inputs[app.first_row + place];
+        draw_text_flags(dc, input_label_box(place, rows), input->label, COLOUR_TEXT_MUTED, app.font_label,
+                        ROW_TEXT_FLAGS | DT_RIGHT);
+        const wchar_t* unit = unit_shown(input);
+        if (unit && unit[0])
+            draw_text_flags(dc, input_unit_box(place, rows), unit, COLOUR_TEXT_MUTED, app.font_small, ROW_TEXT_FLAGS);
+    }
+}
+
 void paint_main_window(HDC dc, const RECT* client) {
     const ToolDef* tool = app.active_tool;
     int w = client->right, h = client->bottom;
@@ -63,6 +100,7 @@ void paint_main_window(HDC dc, const RECT* client) {
 
     MainLayout layout = main_layout(app.client_height, app.extra_width);
     paint_panel(dc, layout.input_panel, L"输入参数");
+    paint_input_rows(dc);
     paint_panel(dc, layout.result_panel, L"计算结果");
 
     fill_solid_rect(dc, { 0, layout.footer_top, w, h - layout.footer_top }, COLOUR_FOOTER);

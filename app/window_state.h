@@ -23,9 +23,8 @@ struct WindowState {
     int  extra_width;    // client width beyond CLIENT_WIDTH that long options need (0 to EXTRA_WIDTH_MAX)
     SIZE window_size;    // outer size of the main window, answered in WM_GETMINMAXINFO
 
-    HWND input_controls[MAX_INPUTS];  // slot i: input i's edit box, drop-down list or check box
-    HWND input_labels[MAX_INPUTS];    // slot i: input i's label
-    HWND input_units[MAX_INPUTS];     // slot i: input i's unit or date hint; null when there is none
+    HWND input_controls[MAX_INPUTS];  // slot i: input i's edit box, drop-down list or check box; null
+                                      // until its row first shows (labels and units are painted)
     HWND rows_scroll_bar;             // null unless the input rows scroll
     int  first_row;                   // the first input row shown (0 unless the rows scroll)
     HWND result_box;

@@ -155,6 +155,10 @@ Capture capture_until_colour(Session* s, RECT r, COLORREF colour, int min_count)
 // Only the first rows_compared rows of r are compared when it is above 0.
 int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face, int height, int weight,
                     UINT flags, COLORREF colour, COLORREF background, int rows_compared = 0);
+// The same for an input row's label (right-aligned) or unit, painted in the muted text colour on the
+// panel, one line from the top of its client rectangle r; an empty text: r shows only the panel.
+enum RowText { ROW_LABEL, ROW_UNIT };
+int row_text_difference(Session* s, RECT r, const wchar_t* text, RowText which);
 // Checks that the status line shows exactly this text.
 void expect_status(Session* s, const std::wstring& text);
 // Saves the whole window as a PNG file.

@@ -141,6 +141,8 @@ static void check_fits(Session* s, Measure* m, const char* what, const std::wstr
           r.bottom, width, height);
 }
 
+static RECT rect_of(Box b) { return { b.x, b.y, box_right(b), box_bottom(b) }; }
+
 // The control in box b (statics have no id), found at its centre; null when there is none.
 static HWND control_in(Session* s, Box b) { return child_at(s, b.x + b.width / 2, b.y + b.height / 2); }
 
@@ -201,13 +203,21 @@ static void inputs_shown(Session* s, Measure* m, const Reference& r) {
                       utf8(cls).c_str());
         check_text(s, (row + " start state").c_str(), input_state(input), in.shown.c_str());
         if (i >= rows.shown) continue;  // scrolled out of view: the kinds scenarios scroll
-        HWND label = control_in(s, input_label_box(i, rows));
-        check_text(s, (row + " label").c_str(), label ? text_of(label) : L"(none)", in.label.c_str());
-        if (label) check_control_fits(s, m, (row + " label").c_str(), label, FONT_LABEL, ONE_LINE);
-        HWND unit = control_in(s, input_unit_box(i, rows));
-        if (unit == input) unit = nullptr;  // a drop-down list or check box spans the unit's place
-        check_text(s, (row + " unit").c_str(), unit ? text_of(unit) : L"", in.unit.c_str());
-        if (unit) check_control_fits(s, m, (row + " unit").c_str(), unit, FONT_SMALL, ONE_LINE);
+        // The label and unit are painted: the texts of the native run, whole on one line in their boxes.
+        // A drop-down list or check box spans the unit's place.
+        Box label = input_label_box(i, rows), unit = input_unit_box(i, rows);
+        check_fits(s, m, (row + " label").c_str(), in.label, FONT_LABEL, ONE_LINE, label.width, label.height);
+        int differing = row_text_difference(s, rect_of(label), in.label.c_str(), ROW_LABEL);
+        check(s, differing == 0, "%s label: %d pixels differ from \"%s\"", row.c_str(), differing,
+              utf8(in.label).c_str());
+        if (in.kind == L"choice" || in.kind == L"check") {
+            check(s, in.unit.empty(), "%s: a %s input has a unit", row.c_str(), utf8(in.kind).c_str());
+        } else {
+            check_fits(s, m, (row + " unit").c_str(), in.unit, FONT_SMALL, ONE_LINE, unit.width, unit.height);
+            differing = row_text_difference(s, rect_of(unit), in.unit.c_str(), ROW_UNIT);
+            check(s, differing == 0, "%s unit: %d pixels differ from \"%s\"", row.c_str(), differing,
+                  utf8(in.unit).c_str());
+        }
         if (in.kind != L"choice") continue;
         // Every option's text fits the closed list's field: its width less the arrow button and margins.
         RECT field;

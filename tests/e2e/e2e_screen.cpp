@@ -1,6 +1,7 @@
 // The driver's eyes: what the virtual screen shows in the program's window, the same text rendered
 // here for comparison, and the window saved as a PNG. Exports capture_client, client_pixel,
-// count_colour, capture_until_colour, text_difference, expect_status and save_window_png.
+// count_colour, capture_until_colour, text_difference, row_text_difference, expect_status and
+// save_window_png.
 #include <stdio.h>
 
 #include "e2e.h"
@@ -101,6 +102,12 @@ int text_difference(Session* s, RECT r, const wchar_t* text, const wchar_t* face
         if (differing == 0 || GetTickCount64() >= deadline) return differing;
         Sleep(10);
     }
+}
+
+int row_text_difference(Session* s, RECT r, const wchar_t* text, RowText which) {
+    const UINT flags = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | (which == ROW_LABEL ? DT_RIGHT : 0);
+    return text_difference(s, r, text, L"Microsoft YaHei UI", which == ROW_LABEL ? -14 : -12, 400, flags,
+                           RGB(120, 132, 142), RGB(255, 255, 255));
 }
 
 void expect_status(Session* s, const std::wstring& text) {

@@ -16,11 +16,12 @@ static void sixteen_rows(Session* s) {
               "row %d: edit box at %ld,%ld-%ld,%ld is not inside the panel below the row above", i + 1, r.left, r.top,
               r.right, r.bottom);
         previous_bottom = r.bottom;
-        int middle = (r.top + r.bottom) / 2;
-        check_text(s, "label", text_of(child_at(s, 100, middle)), (L"参数 " + std::to_wstring(i + 1)).c_str());
-        HWND unit = child_at(s, 400, middle);
-        if (i % 2 == 0) check_text(s, "unit", unit ? text_of(unit) : L"(none)", L"单位");
-        else check(s, unit == nullptr, "row %d has a unit label", i + 1);
+        // The label ends 8 px before the box, the unit starts 6 px after it; both start 5 px below its top.
+        int differing = row_text_difference(s, { 24, r.top + 5, 208, r.top + 27 },
+                                            (L"参数 " + std::to_wstring(i + 1)).c_str(), ROW_LABEL);
+        check(s, differing == 0, "row %d: label, %d pixels differ", i + 1, differing);
+        differing = row_text_difference(s, { 374, r.top + 4, 452, r.top + 26 }, i % 2 == 0 ? L"单位" : L"", ROW_UNIT);
+        check(s, differing == 0, "row %d: unit, %d pixels differ", i + 1, differing);
     }
     check_text(s, "large default in full", text_of(control(s, ID_FIRST_INPUT + 1)), L"1234567");
     check_text(s, "absent note", text_of(child_at(s, 500, 450)), L"");

@@ -6,7 +6,8 @@ enum { YAHEI_BOLD = 700, YAHEI_NORMAL = 400 };
 static const wchar_t YAHEI[] = L"Microsoft YaHei UI";
 static const UINT LEFT_TEXT = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
-// The children of the main window in creation order, with the built-in tool.
+// The children of the main window in creation order, with the built-in tool; the input rows' labels and
+// units are painted (INPUT_ROW_TEXTS).
 static const struct {
     const wchar_t* cls;
     const wchar_t* text;
@@ -15,12 +16,8 @@ static const struct {
     DWORD          style, ex_style;
 } BUILTIN_CONTROLS[] = {
     // class       text                                                id    x    y    width height style       ex-style
-    { L"Static", L"尿渗透压",                                          0,    24,  151, 184,  22,  0x50000002, 0 },
     { L"Edit",   L"600",                                               2000, 216, 146, 152,  27,  0x50010080, 0x200 },
-    { L"Static", L"mOsm/L",                                            0,    374, 150, 78,   22,  0x50000000, 0 },
-    { L"Static", L"血渗透压",                                          0,    24,  185, 184,  22,  0x50000002, 0 },
     { L"Edit",   L"290",                                               2001, 216, 180, 152,  27,  0x50010080, 0x200 },
-    { L"Static", L"mOsm/L",                                            0,    374, 184, 78,   22,  0x50000000, 0 },
     { L"Static", L"填写左侧参数，点击“计算”",                          0,    492, 142, 492,  50,  0x50000000, 0 },
     { L"Edit",   L"",                                                  3000, 492, 196, 492,  232, 0x50200844, 0x200 },
     { L"Static", L"尿崩症、肾小管损伤时比值下降；需结合尿钠与容量状态。", 0,    492, 444, 492,  120, 0x50000000, 0 },
@@ -95,6 +92,14 @@ static const struct { const char* what; int x, y; COLORREF colour; } PAINTED_POI
     { "about button frame, right",             725, 690, RGB(206, 216, 224) },
 };
 
+// The painted labels and units of the built-in tool's two rows.
+static const struct { RECT r; const wchar_t* text; RowText which; } INPUT_ROW_TEXTS[] = {
+    { { 24, 151, 208, 173 },  L"尿渗透压", ROW_LABEL },
+    { { 374, 150, 452, 172 }, L"mOsm/L",   ROW_UNIT },
+    { { 24, 185, 208, 207 },  L"血渗透压", ROW_LABEL },
+    { { 374, 184, 452, 206 }, L"mOsm/L",   ROW_UNIT },
+};
+
 static void start_state_painting(Session* s) {
     for (const auto& p : PAINTED_POINTS) {
         COLORREF c = client_pixel(s, p.x, p.y);
@@ -128,6 +133,10 @@ static void start_state_painting(Session* s) {
         int differing = text_difference(s, t.r, t.text, YAHEI, t.height, t.weight, t.flags, t.colour, t.background,
                                         t.rows);
         check(s, differing == 0, "%s: %d pixels differ from the expected text", t.what, differing);
+    }
+    for (const auto& t : INPUT_ROW_TEXTS) {
+        int differing = row_text_difference(s, t.r, t.text, t.which);
+        check(s, differing == 0, "input row text %s: %d pixels differ", utf8(t.text).c_str(), differing);
     }
     Capture verdict = capture_until_colour(s, { 492, 142, 984, 188 }, RGB(0, 128, 96), 50);
     check(s, count_colour(verdict, RGB(0, 128, 96)) > 50, "start verdict line is not drawn in the level-0 colour");
