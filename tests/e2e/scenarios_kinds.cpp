@@ -63,8 +63,29 @@ static void expect_start_states(Session* s) {
     check_text(s, "a date that starts today", input_state(input(s, SEEN)), today().c_str());
 }
 
-// The rows shown lie whole inside the input panel, in order; the others are hidden, never cut.
-// Returns the first input shown.
+// Labels and units of some rows, as kinds_tool.cpp defines them.
+static const struct { int i; const wchar_t* label; const wchar_t* unit; } ROW_TEXTS[] = {
+    { W, L"体重", L"kg" },    { SEX, L"性别", L"" },   { LMP, L"末次月经", L"年-月-日" }, { C11, L"项目 11", L"" },
+    { N31, L"数值 31", L"mg" }, { LAST_CHOICE, L"末项分级", L"" }, { LAST, L"末项", L"" },
+};
+
+// The rows shown from input `first` on carry their own painted labels and units.
+static void expect_row_texts(Session* s, RowLayout rows, int first) {
+    for (const auto& t : ROW_TEXTS) {
+        int place = t.i - first;
+        if (place < 0 || place >= rows.shown) continue;
+        Box label = input_label_box(place, rows), unit = input_unit_box(place, rows);
+        int differing = row_text_difference(s, { label.x, label.y, box_right(label), box_bottom(label) }, t.label,
+                                            ROW_LABEL);
+        check(s, differing == 0, "input %d shown in row %d: label, %d pixels differ", t.i + 1, place + 1, differing);
+        if (!t.unit[0]) continue;  // a drop-down list or check box spans the unit's place
+        differing = row_text_difference(s, { unit.x, unit.y, box_right(unit), box_bottom(unit) }, t.unit, ROW_UNIT);
+        check(s, differing == 0, "input %d shown in row %d: unit, %d pixels differ", t.i + 1, place + 1, differing);
+    }
+}
+
+// The rows shown lie whole inside the input panel, in order, with their labels and units; the others
+// are hidden, never cut. Returns the first input shown.
 static int expect_rows_whole(Session* s) {
     RECT client;
     GetClientRect(s->main, &client);
@@ -90,6 +111,7 @@ static int expect_rows_whole(Session* s) {
           rows.shown);
     for (int i = first; i >= 0 && i < first + shown && i < INPUTS; i++)
         check(s, IsWindowVisible(input(s, i)), "input %d is hidden among the rows shown", i + 1);
+    if (first >= 0) expect_row_texts(s, rows, first);
     return first;
 }
 
