@@ -61,6 +61,12 @@ constexpr int client_height_for(int work_height, int frame_height) {
     return h >= CLIENT_HEIGHT ? CLIENT_HEIGHT : h < CLIENT_HEIGHT_MIN ? CLIENT_HEIGHT_MIN : h;
 }
 
+// Start of a window of `size` centred in the span from `from` `span` px long; `from` where it is longer.
+constexpr int centred(int from, int span, int size) {
+    int at = (span - size) / 2;
+    return from + (at < 0 ? 0 : at);
+}
+
 // Every rectangle that depends on the client height. The compact layout (a client height below
 // CLIENT_HEIGHT) is the standard one with the footer band moved up and the panels, the result box
 // and what lies under it moved up or shortened by the same amount: the result box is the one area

@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/draw.h"
 #include "app/layout.h"
 #include "app/paint.h"
 #include "app/palette.h"
@@ -18,8 +19,7 @@ WindowState app;
 static const wchar_t MAIN_WINDOW_CLASS[] = L"KavriMedToolWnd";
 static const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // 0x00CA0000
 
-// Created in this order (app/layout.h names each font's face, height and weight); every other
-// parameter is the same for all.
+// Created in this order (app/layout.h names each font's face, height and weight).
 static const struct { HFONT WindowState::*font; const FontStyle* style; } FONTS[] = {
     { &WindowState::font_title,   &FONT_TITLE },
     { &WindowState::font_header,  &FONT_HEADER },
@@ -32,9 +32,7 @@ static const struct { HFONT WindowState::*font; const FontStyle* style; } FONTS[
 };
 
 static void create_fonts_and_brushes() {
-    for (const auto& f : FONTS)
-        app.*f.font = CreateFontW(f.style->height, 0, 0, 0, f.style->weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.style->face);
+    for (const auto& f : FONTS) app.*f.font = font_create(*f.style);
     app.brush_white = CreateSolidBrush(COLOUR_PANEL);
     app.brush_background = CreateSolidBrush(COLOUR_BACKGROUND);
 }
@@ -89,12 +87,6 @@ static int widest_option(const ToolDef* tool) {
     SelectObject(dc, previous);
     DeleteDC(dc);
     return widest;
-}
-
-// Start of a window of `size` centred in the span from `from` `span` px long; `from` where it is longer.
-static int centred(int from, int span, int size) {
-    int at = (span - size) / 2;
-    return from + (at < 0 ? 0 : at);
 }
 
 // Enter or F5 pressed in any child of the main window: the calculate key, never passed on. In an open

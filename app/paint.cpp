@@ -3,6 +3,7 @@
 // and units of the input rows shown, the footer. Exports paint_main_window and draw_button.
 #include "app/paint.h"
 
+#include "app/draw.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/palette.h"
@@ -17,46 +18,18 @@ static const UINT ROW_TEXT_FLAGS = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX
 
 static const wchar_t DATE_HINT[] = L"年-月-日";  // in a date's unit place: the order to type
 
-// Text in box with flags; the previous font is selected back.
-static void draw_text_flags(HDC dc, Box box, const wchar_t* text, COLORREF colour, HFONT font, UINT flags) {
-    HGDIOBJ previous = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT r = { box.x, box.y, box_right(box), box_bottom(box) };
-    DrawTextW(dc, text, -1, &r, flags);
-    SelectObject(dc, previous);
-}
-
 // Single-line text in box, vertically centred, ellipsis at the end, with extra_flags (DT_RIGHT,
 // DT_CENTER) added.
 static void draw_text_box(HDC dc, Box box, const wchar_t* text, COLORREF colour, HFONT font, UINT extra_flags) {
-    draw_text_flags(dc, box, text, colour, font, TEXT_FLAGS | extra_flags);
-}
-
-static void fill_solid_rect(HDC dc, Box box, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    RECT r = { box.x, box.y, box_right(box), box_bottom(box) };
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-}
-
-// A 1-pixel outline on the inner edge of box.
-static void frame_solid_rect(HDC dc, Box box, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ previous_pen = SelectObject(dc, pen);
-    HGDIOBJ previous_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, box.x, box.y, box_right(box), box_bottom(box));
-    SelectObject(dc, previous_pen);
-    SelectObject(dc, previous_brush);
-    DeleteObject(pen);
+    draw_text_in(dc, box, text, colour, font, TEXT_FLAGS | extra_flags);
 }
 
 // A white panel with its frame, heading and the separator under the heading.
 static void paint_panel(HDC dc, const PanelLayout& panel, const wchar_t* heading) {
-    fill_solid_rect(dc, panel.frame, COLOUR_PANEL);
-    frame_solid_rect(dc, panel.frame, COLOUR_PANEL_FRAME);
+    fill_solid(dc, panel.frame, COLOUR_PANEL);
+    frame_solid(dc, panel.frame, COLOUR_PANEL_FRAME);
     draw_text_box(dc, panel.heading, heading, COLOUR_BRAND, app.font_header, 0);
-    fill_solid_rect(dc, panel.separator, COLOUR_SEPARATOR);
+    fill_solid(dc, panel.separator, COLOUR_SEPARATOR);
 }
 
 // What shows in an input row's unit place: the unit of a number, the order to type a date; nothing
@@ -77,21 +50,21 @@ static void paint_input_rows(HDC dc) {
     RowLayout rows = input_rows(tool->input_count, app.client_height, app.extra_width);
     for (int place = 0; place < rows.shown && app.first_row + place < tool->input_count; place++) {
         const ToolInput* input = &tool->inputs[app.first_row + place];
-        draw_text_flags(dc, input_label_box(place, rows), input->label, COLOUR_TEXT_MUTED, app.font_label,
+        draw_text_in(dc, input_label_box(place, rows), input->label, COLOUR_TEXT_MUTED, app.font_label,
                         ROW_TEXT_FLAGS | DT_RIGHT);
         const wchar_t* unit = unit_shown(input);
         if (unit && unit[0])
-            draw_text_flags(dc, input_unit_box(place, rows), unit, COLOUR_TEXT_MUTED, app.font_small, ROW_TEXT_FLAGS);
+            draw_text_in(dc, input_unit_box(place, rows), unit, COLOUR_TEXT_MUTED, app.font_small, ROW_TEXT_FLAGS);
     }
 }
 
 void paint_main_window(HDC dc, const RECT* client) {
     const ToolDef* tool = app.active_tool;
     int w = client->right, h = client->bottom;
-    fill_solid_rect(dc, { 0, 0, w, h }, COLOUR_BACKGROUND);
+    fill_solid(dc, { 0, 0, w, h }, COLOUR_BACKGROUND);
 
-    fill_solid_rect(dc, { 0, 0, w, HEADER_HEIGHT }, COLOUR_BRAND);
-    fill_solid_rect(dc, { 0, 0, ACCENT_WIDTH, HEADER_HEIGHT }, COLOUR_BRAND_ACCENT);
+    fill_solid(dc, { 0, 0, w, HEADER_HEIGHT }, COLOUR_BRAND);
+    fill_solid(dc, { 0, 0, ACCENT_WIDTH, HEADER_HEIGHT }, COLOUR_BRAND_ACCENT);
     draw_text_box(dc, TITLE_BOX, tool->name, COLOUR_ON_BRAND, app.font_title, 0);
     wchar_t subtitle[256];
     wformat(subtitle, dimof(subtitle), SUBTITLE_FORMAT, tool->category, tool->purpose ? tool->purpose : L"");
@@ -103,7 +76,7 @@ void paint_main_window(HDC dc, const RECT* client) {
     paint_input_rows(dc);
     paint_panel(dc, layout.result_panel, L"计算结果");
 
-    fill_solid_rect(dc, { 0, layout.footer_top, w, h - layout.footer_top }, COLOUR_FOOTER);
+    fill_solid(dc, { 0, layout.footer_top, w, h - layout.footer_top }, COLOUR_FOOTER);
     draw_text_box(dc, layout.status, app.status_text, COLOUR_TEXT_MUTED, app.font_small, DT_RIGHT);
 }
 
@@ -112,8 +85,8 @@ void draw_button(const DRAWITEMSTRUCT* item) {
     HDC dc = item->hDC;
     const RECT& r = item->rcItem;
     Box box = { r.left, r.top, r.right - r.left, r.bottom - r.top };
-    fill_solid_rect(dc, box, (item->itemState & ODS_SELECTED) ? colours.fill_pressed : colours.fill);
-    frame_solid_rect(dc, box, colours.frame);
+    fill_solid(dc, box, (item->itemState & ODS_SELECTED) ? colours.fill_pressed : colours.fill);
+    frame_solid(dc, box, colours.frame);
     wchar_t caption[64];
     GetWindowTextW(item->hwndItem, caption, dimof(caption));
     draw_text_box(dc, box, caption, colours.caption, app.font_button, DT_CENTER);

@@ -49,6 +49,7 @@ if(WIN32)
   # The index window; the icon of the tools; VERSIONINFO whose definition hash is the table's, so the
   # exe can be traced to the catalogue it lists.
   add_executable(medtool-index WIN32 index/index_main.cpp index/index_window.cpp index/index_paint.cpp
+                 app/draw.cpp
                  ${CMAKE_SOURCE_DIR}/res/medtool.rc)
   target_link_options(medtool-index PRIVATE -municode)
   target_link_libraries(medtool-index PRIVATE crt_stdio medindex medcore user32 gdi32 shell32)

@@ -3,6 +3,7 @@
 // Exports paint_index, draw_list_row and draw_open_button.
 #include "index/index_paint.h"
 
+#include "app/draw.h"
 #include "app/palette.h"
 #include "base/dimof.h"
 #include "base/wtext.h"
@@ -13,21 +14,14 @@
 static const UINT TEXT_FLAGS = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
 
 // Single-line text in box offset by dx, dy, vertically centred, ellipsis at the end, with extra_flags
-// (DT_RIGHT, DT_CENTER) added; the previous font is selected back.
+// (DT_RIGHT, DT_CENTER) added.
 static void text_in(HDC dc, Box box, int dx, int dy, const wchar_t* text, COLORREF colour, HFONT font,
                     UINT extra_flags) {
-    HGDIOBJ previous = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT r = { box.x + dx, box.y + dy, box_right(box) + dx, box_bottom(box) + dy };
-    DrawTextW(dc, text, -1, &r, TEXT_FLAGS | extra_flags);
-    SelectObject(dc, previous);
+    draw_text_in(dc, { box.x + dx, box.y + dy, box.width, box.height }, text, colour, font, TEXT_FLAGS | extra_flags);
 }
 
 static void fill(HDC dc, RECT r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    fill_solid(dc, { r.left, r.top, r.right - r.left, r.bottom - r.top }, colour);
 }
 
 void paint_index(HDC dc, const RECT* client) {
@@ -81,9 +75,7 @@ void draw_open_button(const DRAWITEMSTRUCT* item) {
     HDC dc = item->hDC;
     RECT r = item->rcItem;
     fill(dc, r, (item->itemState & ODS_SELECTED) ? PRIMARY_BUTTON.fill_pressed : PRIMARY_BUTTON.fill);
-    HBRUSH frame = CreateSolidBrush(PRIMARY_BUTTON.frame);
-    FrameRect(dc, &r, frame);
-    DeleteObject(frame);
     Box box = { r.left, r.top, r.right - r.left, r.bottom - r.top };
+    frame_solid(dc, box, PRIMARY_BUTTON.frame);
     text_in(dc, box, 0, 0, INDEX_OPEN_CAPTION, PRIMARY_BUTTON.caption, index_app.font_button, DT_CENTER);
 }

@@ -6,6 +6,7 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "app/draw.h"
 #include "app/palette.h"
 #include "base/dimof.h"
 #include "base/wtext.h"
@@ -181,9 +182,7 @@ static void clear_search() {
 // ---- window, class, loop
 
 static void create_fonts() {
-    for (const auto& f : FONTS)
-        index_app.*f.font = CreateFontW(f.style->height, 0, 0, 0, f.style->weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, f.style->face);
+    for (const auto& f : FONTS) index_app.*f.font = font_create(*f.style);
     index_app.brush_panel = CreateSolidBrush(COLOUR_PANEL);
 }
 
@@ -223,12 +222,6 @@ static bool index_key(MSG* msg) {
     case VK_TAB:    SetFocus(msg->hwnd == index_app.search_box ? index_app.list : index_app.search_box); return true;
     }
     return false;
-}
-
-// Centre of the work area (the screen without the taskbar), or its edge when the window is larger.
-static int centred(int start, int extent, int size) {
-    int at = start + (extent - size) / 2;
-    return at < start ? start : at;
 }
 
 int index_window_run(HINSTANCE instance) {
