@@ -55,9 +55,8 @@ static bool read_digits(const wchar_t** p, int most, int32_t* value) {
 // Consumes one separator of `form`: '-' '/' '.' (and their full-width forms) for form 0; for form 1
 // the Chinese `mark`.
 static bool read_separator(const wchar_t** p, int form, wchar_t mark) {
-    wchar_t c = **p;
-    bool fits = form == 0 ? (c == L'-' || c == L'/' || c == L'.' || c == 0xFF0D || c == 0xFF0F || c == 0xFF0E)
-                          : c == mark;
+    wchar_t c = form == 0 ? width_fold(**p) : **p;
+    bool fits = form == 0 ? (c == L'-' || c == L'/' || c == L'.') : c == mark;
     if (fits) (*p)++;
     return fits;
 }

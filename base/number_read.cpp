@@ -107,26 +107,19 @@ double number_read(const char* text, const char** end) {
     return v;
 }
 
-// The ASCII character an input box character stands for in a number: itself for ASCII, the
-// full-width digits, point, minus and plus, and the ideographic full stop as the point; 0 for any other.
+// The ASCII character an input box character stands for in a number: itself for ASCII, the ASCII of a
+// full-width form, the point for the ideographic full stop; 0 for any other.
 static char number_char(wchar_t c) {
-    if (c > 0 && c < 0x80) return (char)c;
-    if (input_char_digit(c) >= 0) return (char)('0' + input_char_digit(c));
-    switch (c) {
-    case 0xFF0E: return '.';
-    case 0x3002: return '.';
-    case 0xFF0D: return '-';
-    case 0xFF0B: return '+';
-    default:     return 0;
-    }
+    c = width_fold(c);
+    if (c == 0x3002) return '.';
+    return c > 0 && c < 0x80 ? (char)c : 0;
 }
 
 bool input_char_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
 
 int input_char_digit(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10;
-    return -1;
+    c = width_fold(c);
+    return c >= L'0' && c <= L'9' ? c - L'0' : -1;
 }
 
 double input_text_value(const wchar_t* text) {

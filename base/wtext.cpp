@@ -49,3 +49,8 @@ int text_append(wchar_t* text, int cap, const wchar_t* src) {
     text[len + n] = 0;
     return n;
 }
+
+wchar_t width_fold(wchar_t c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) return (wchar_t)(c - 0xFEE0);
+    return c == 0x3000 ? L' ' : c;
+}

@@ -1,5 +1,5 @@
-// Bounded wide-text writing into caller-owned buffers. Exports wformat, vwformat, text_copy,
-// text_append, text_length.
+// Bounded wide-text writing into caller-owned buffers, and the width folding of typed text. Exports
+// wformat, vwformat, text_copy, text_append, text_length, width_fold.
 // Capacities count wide characters including the terminator; a capacity above 0 always leaves the
 // buffer terminated; nothing is allocated.
 #pragma once
@@ -22,3 +22,8 @@ int text_append(wchar_t* text, int cap, const wchar_t* src);
 
 // Length of a wide text; null counts as empty.
 int text_length(const wchar_t* text);
+
+// The plain ASCII character a full-width form stands for (U+FF01 to U+FF5E, what a Chinese input
+// method types in full-width mode), a space for the ideographic space U+3000; any other character
+// unchanged.
+wchar_t width_fold(wchar_t c);

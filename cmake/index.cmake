@@ -44,6 +44,7 @@ configure_file(${index_dir}/index_table.cpp.new ${index_dir}/index_table.cpp COP
 set(INDEX_TABLE ${index_dir}/index_table.cpp)
 
 add_library(medindex STATIC index/index_search.cpp ${INDEX_TABLE})
+target_link_libraries(medindex PUBLIC medcore)  # width_fold (base/wtext)
 
 if(WIN32)
   # The index window; the icon of the tools; VERSIONINFO whose definition hash is the table's, so the

@@ -5,13 +5,13 @@
 
 #include <wchar.h>
 
-// Full-width ASCII forms (U+FF01 to U+FF5E, what a Chinese input method types in full-width mode)
-// and the ideographic space as their plain ASCII; capitals as lower case; anything else unchanged.
+#include "base/wtext.h"
+
+// Full-width forms and the ideographic space as their plain ASCII (width_fold); capitals as lower
+// case; anything else unchanged.
 static wchar_t fold(wchar_t c) {
-    if (c >= 0xFF01 && c <= 0xFF5E) c = (wchar_t)(c - 0xFEE0);
-    else if (c == 0x3000) c = L' ';
-    if (c >= L'A' && c <= L'Z') c = (wchar_t)(c - L'A' + L'a');
-    return c;
+    c = width_fold(c);
+    return c >= L'A' && c <= L'Z' ? (wchar_t)(c - L'A' + L'a') : c;
 }
 
 // True when the n characters of term (already folded) occur in text, folded.
