@@ -35,12 +35,12 @@ static constexpr ToolRule rules[] = {
     { "(uosm <= 0) || (uosm > 1500)", 3, L"请核对尿渗透压：>0–1500 mOsm/kg H₂O", RULE_INVALID_INPUT },
     { "(posm < 200) || (posm > 450)", 3, L"请核对血浆渗透压：200–450 mOsm/kg H₂O", RULE_INVALID_INPUT },
     { "(una <= 0) || (una > 500)",    3, L"请核对尿钠：单位mmol/L，有效范围>0–500", RULE_INVALID_INPUT },
-    { "uosm <= posm",                 3, L"尿渗透压≤血浆渗透压：不满足TTKG计算前提" },
+    { "uosm <= posm",                 3, L"尿渗透压≤血浆渗透压：不满足TTKG前提 结果不可解读" },
     { "una <= 25",                    3, L"尿钠≤25 mmol/L：远端供钠不足，TTKG不可靠" },
     { "(pk < 3.5) && (ttkg < 3)",     1, L"低钾血症且TTKG<3：提示肾脏保钾适当" },
     { "pk < 3.5",                     2, L"低钾血症且TTKG≥3：提示肾性失钾" },
-    { "(pk > 5) && (ttkg < 7)",       2, L"高钾血症且TTKG<7：提示醛固酮缺乏或抵抗" },
-    { "pk > 5",                       1, L"高钾血症且TTKG≥7：提示醛固酮作用存在" },
+    { "(pk > 5) && (ttkg < 7)",       2, L"高钾血症且TTKG<7：提示远端排钾不足（醛固酮缺乏或抵抗）" },
+    { "pk > 5",                       1, L"高钾血症且TTKG≥7：提示醛固酮作用存在 肾脏排钾反应基本适当" },
     { "",                             0, L"血钾3.5–5.0 mmol/L：正常，TTKG意义有限" },
 };
 
