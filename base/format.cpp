@@ -57,6 +57,15 @@ static int printed_digits(const char* format) {
     return 2;
 }
 
+// A value computed from decimal inputs that stands for a half (A-aDO2 0.7 × 713 − 20 / 0.8 − 274.6 =
+// 199.5) can come out of binary arithmetic a few units in the last place below it. Within a relative
+// 1e-12 of a half the scaled value counts as that half, so it rounds up as it does by hand; no input
+// typed with fewer than about eleven significant digits comes that close to a half otherwise.
+static double snapped_to_half(double scaled) {
+    double half = floor(scaled) + 0.5;
+    return fabs(scaled - half) <= fabs(half) * 1e-12 ? half : scaled;
+}
+
 double value_as_printed(const char* format, double value) {
     static const double SCALE[] = { 1, 10, 100, 1000 };
     if (!isfinite(value)) return value;
@@ -64,6 +73,6 @@ double value_as_printed(const char* format, double value) {
     const char* code = format ? format : "f2";
     if (digits < 0) return strcmp(code, "wd") == 0 ? (value < 0 ? -floor(-value) : floor(value)) : trunc(value);
     // floor(x + 0.5), the language's round(): the half goes up, as a clinician rounds by hand
-    if (digits == 0) return floor(value + 0.5);
-    return floor(value * SCALE[digits] + 0.5) / SCALE[digits];
+    if (digits == 0) return floor(snapped_to_half(value) + 0.5);
+    return floor(snapped_to_half(value * SCALE[digits]) + 0.5) / SCALE[digits];
 }

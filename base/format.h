@@ -14,5 +14,7 @@ void format_value(const char* format, double value, wchar_t* text, int cap);
 
 // The value as its format code prints it, as a number: rounded half up (floor(x * 10^d + 0.5) / 10^d)
 // to the digits the code prints (f0 and int 0, f1 and pct 1, f2 and any other code 2, f3 3); "date"
-// and "wd" drop the fraction toward zero. NaN and infinity are returned as they are.
+// and "wd" drop the fraction toward zero. A value within a relative 1e-12 of a half at those digits
+// counts as the half (199.4999999999999 from decimal inputs that make 199.5 by hand rounds to 200).
+// NaN and infinity are returned as they are.
 double value_as_printed(const char* format, double value);

@@ -139,7 +139,10 @@ TEST(ValueAsPrinted, RoundsHalfUpToThePrintedDigits) {
         { "f0",    2.5,     3 },
         { "f0",    -2.5,    -2 },
         { "int",   449.5,   450 },
-        { "f2",    1.005,   1 },      // stored just below 1.005
+        { "f2",    1.005,   1.01 },   // stored just below 1.005: counts as the half, as by hand
+        { "f2",    1.00499, 1 },
+        { "f0",    70.0 / 100 * 713 - 20 / 0.8 - 274.6, 200 },  // 199.5 by hand, a hair below in binary
+        { "f0",    -2.4999999, -2 },
         { nullptr, 2.345,   2.35 },
         { "f3",    0.0005,  0.001 },
         { "pct",   12.345,  12.3 },
